@@ -1,0 +1,139 @@
+#include "Numeri.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace Numeri {
+
+namespace {
+
+// The locale's minus sign may be a typographic one; the ASCII hyphen is always accepted too.
+bool ESegno(QChar c, const QString &menoLocale)
+{
+    return c == u'+' || c == u'-' || QString(c) == menoLocale;
+}
+
+// Rewrites an accepted text in the C locale's form, or returns an
+// empty string when the text is not a number.
+QByteArray FormaC(const QString &testo)
+{
+    const QLocale locale;
+    const QString separatore = locale.decimalPoint();
+    const QString meno = locale.negativeSign();
+    const QString t = testo.trimmed();
+
+    QByteArray c;
+    c.reserve(t.size());
+    int i = 0;
+    if (i < t.size() && ESegno(t[i], meno)) {
+        c += (t[i] == u'+') ? '+' : '-';
+        ++i;
+    }
+    int cifreIntere = 0;
+    while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) {
+        c += char(t[i].unicode());
+        ++i;
+        ++cifreIntere;
+    }
+    int cifreDecimali = 0;
+    if (t.mid(i, separatore.size()) == separatore) {
+        c += '.';
+        i += separatore.size();
+        while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) {
+            c += char(t[i].unicode());
+            ++i;
+            ++cifreDecimali;
+        }
+    }
+    if (cifreIntere + cifreDecimali == 0)
+        return {};
+    if (i < t.size() && (t[i] == u'e' || t[i] == u'E')) {
+        c += 'e';
+        ++i;
+        if (i < t.size() && ESegno(t[i], meno)) {
+            c += (t[i] == u'+') ? '+' : '-';
+            ++i;
+        }
+        int cifreEsponente = 0;
+        while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) {
+            c += char(t[i].unicode());
+            ++i;
+            ++cifreEsponente;
+        }
+        if (cifreEsponente == 0)
+            return {};
+    }
+    if (i != t.size())
+        return {};
+    return c;
+}
+
+bool Analizza(const QString &testo, double &valore)
+{
+    const QByteArray c = FormaC(testo);
+    if (c.isEmpty())
+        return false;
+    bool ok = false;
+    valore = c.toDouble(&ok); // always the C locale, whatever setlocale() says
+    return ok && std::isfinite(valore);
+}
+
+QString ConSeparatoreLocale(QString testo)
+{
+    return testo.replace(u'.', SeparatoreDecimale());
+}
+
+} // namespace
+
+QString SeparatoreDecimale()
+{
+    return QLocale().decimalPoint();
+}
+
+bool EUnNumero(const QString &testo)
+{
+    double valore;
+    return Analizza(testo, valore);
+}
+
+double TestoInDouble(const QString &testo)
+{
+    double valore;
+    if (!Analizza(testo, valore))
+        throw ErroreRuntime(ErroreRuntime::TipoNonCorrispondente);
+    return valore;
+}
+
+Intero TestoInIntero(const QString &testo)
+{
+    return Intero::DaDouble(TestoInDouble(testo));
+}
+
+double Arrotonda(double x, int decimali)
+{
+    const double scala = std::pow(10.0, decimali);
+    return Finito(std::nearbyint(Finito(x * scala)) / scala);
+}
+
+QString InteroInTesto(Intero n)
+{
+    return QString::number(n.Valore());
+}
+
+QString DoubleInTesto(double x)
+{
+    if (x == 0.0)
+        x = 0.0; // no "-0"
+    return ConSeparatoreLocale(QString::number(x, 'g', 15));
+}
+
+QString DoubleInTestoFisso(double x, int decimali)
+{
+    if (x == 0.0)
+        x = 0.0;
+    return ConSeparatoreLocale(QString::number(x, 'f', decimali));
+}
+
+} // namespace Numeri
