@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QRect>
+#include <QVariant>
+#include <QWidget>
+
+// Layout measures are given in twips: 15 twips to a device-independent pixel.
+constexpr int TwipsPerPixel = 15;
+
+constexpr int PixelDaTwips(int twips) { return twips / TwipsPerPixel; }
+
+inline QRect RettangoloDaTwips(const QRect &twips)
+{
+    return QRect(PixelDaTwips(twips.left()), PixelDaTwips(twips.top()), PixelDaTwips(twips.width()),
+                 PixelDaTwips(twips.height()));
+}
+
+// Places a widget by its twip rectangle (left, top, width, height) and keeps
+// that rectangle as the "twips" property, so tests can compare it.
+inline void PosizionaInTwips(QWidget *widget, int left, int top, int width, int height)
+{
+    const QRect twips(left, top, width, height);
+    widget->setProperty("twips", twips);
+    widget->setGeometry(RettangoloDaTwips(twips));
+}
