@@ -7,7 +7,11 @@
 // Layout measures are given in twips: 15 twips to a device-independent pixel.
 constexpr int TwipsPerPixel = 15;
 
-constexpr int PixelDaTwips(int twips) { return twips / TwipsPerPixel; }
+// Nearest whole pixel.
+constexpr int PixelDaTwips(int twips)
+{
+    return (twips >= 0 ? twips + TwipsPerPixel / 2 : twips - TwipsPerPixel / 2) / TwipsPerPixel;
+}
 
 inline QRect RettangoloDaTwips(const QRect &twips)
 {
