@@ -16,8 +16,7 @@ const QString Carico = QStringLiteral("txtSovracAcc");
 
 // HSolaio from the span: LC × 100 / ratio rounded up to the next whole
 // centimetre, never below the topping plus 13 cm.
-Intero AltezzaIniziale(const RecordProgetto &p)
-{
+Intero AltezzaIniziale(const RecordProgetto &p) {
     const double quoziente = Dividi(p.LuceCalcolo * 100, p.RapportoLuceAltezza);
     Intero altezza = Intero::DaDouble(quoziente);
     if (quoziente - altezza > Tolleranza)
@@ -28,48 +27,42 @@ Intero AltezzaIniziale(const RecordProgetto &p)
 
 // A span must be a number greater than zero: zero would divide by zero in the
 // span/deflection ratio and a negative span gives a meaningless result.
-bool LuceValida(const QString &testo)
-{
+bool LuceValida(const QString &testo) {
     return Numeri::EUnNumero(testo) && Numeri::TestoInDouble(testo) > 0;
 }
 
-bool CaricoValido(const QString &testo)
-{
+bool CaricoValido(const QString &testo) {
     return Numeri::EUnNumero(testo) && Numeri::TestoInDouble(testo) >= 0;
 }
 
 // Transmittance of the polystyrene alone: two parallel paths across the
 // 0.6 m strip, 0.47 m of panel (T cm thick) and 0.13 m under the joist (S cm).
-double Trasmittanza(Intero spessorePannello, Intero spessoreSottoTravetto)
-{
-    return Dividi((Dividi(0.035, spessorePannello) * 0.47 + Dividi(0.035, spessoreSottoTravetto) * 0.13) *
-                      100,
-                  0.6);
+double Trasmittanza(Intero spessorePannello, Intero spessoreSottoTravetto) {
+    return Dividi(
+        (Dividi(0.035, spessorePannello) * 0.47 + Dividi(0.035, spessoreSottoTravetto) * 0.13) *
+            100,
+        0.6);
 }
 
 } // namespace
 
-void CollegaFinestre(Finestre *finestre)
-{
+void CollegaFinestre(Finestre *finestre) {
     finestreCollegate = finestre;
 }
 
-Finestre &FinestreCollegate()
-{
+Finestre &FinestreCollegate() {
     Q_ASSERT(finestreCollegate);
     return *finestreCollegate;
 }
 
-void ImpostaValoriIniziali()
-{
+void ImpostaValoriIniziali() {
     Progetto.HCappa = Intero(4);
     Progetto.TensioneAmmAcciaio = Intero(2600);
     Progetto.CoeffFreccia = Intero(5);
     Progetto.HTravettoMinimo = Intero(0);
 }
 
-void CalcolaSolaio()
-{
+void CalcolaSolaio() {
     Finestre &f = FinestreCollegate();
     QString Messaggio;
     if (ControllaInput(Messaggio) && MostraRisultati(Messaggio)) {
@@ -80,8 +73,7 @@ void CalcolaSolaio()
     f.MostraAvviso(Messaggio, Messaggi::TitoloCalcolo);
 }
 
-bool ControllaInput(QString &Messaggio)
-{
+bool ControllaInput(QString &Messaggio) {
     RecordProgetto &p = Progetto;
     Finestre &f = FinestreCollegate();
     try {
@@ -101,7 +93,8 @@ bool ControllaInput(QString &Messaggio)
         }
         p.Sovraccarico = Numeri::TestoInIntero(carico);
 
-        p.RapportoLuceAltezza = Intero(f.ValoreOpzione(QStringLiteral("optTipoSolaio(0)")) ? 25 : 30);
+        p.RapportoLuceAltezza =
+            Intero(f.ValoreOpzione(QStringLiteral("optTipoSolaio(0)")) ? 25 : 30);
         p.HSolaio = AltezzaIniziale(p);
     } catch (const ErroreRuntime &errore) {
         Messaggio = errore.Testo();
@@ -110,8 +103,7 @@ bool ControllaInput(QString &Messaggio)
     return DimensionaSolaio(Messaggio);
 }
 
-bool MostraRisultati(QString &Messaggio)
-{
+bool MostraRisultati(QString &Messaggio) {
     using namespace Numeri;
     RecordProgetto &p = Progetto;
     Finestre &f = FinestreCollegate();
@@ -139,8 +131,9 @@ bool MostraRisultati(QString &Messaggio)
         if (p.SpessoreST == Intero(0))
             scrivi("txtK", QStringLiteral("-"));
         else
-            scrivi("txtK", DoubleInTestoFisso(
-                               Arrotonda(Trasmittanza(p.HTravetto + p.SpessoreST, p.SpessoreST), 3), 3));
+            scrivi("txtK",
+                   DoubleInTestoFisso(
+                       Arrotonda(Trasmittanza(p.HTravetto + p.SpessoreST, p.SpessoreST), 3), 3));
     } catch (const ErroreRuntime &errore) {
         Messaggio = errore.Testo();
         return false;

@@ -14,7 +14,7 @@ constexpr double PesoAggiunto = 10;       // daN/m² over the concrete
 constexpr double LarghezzaStriscia = 0.6; // m, joist spacing
 constexpr double ModuloCalcestruzzo = 290000;
 constexpr double CoeffOmogeneizzazione = 7;
-constexpr int AltezzaLimite = 36;         // cm: raising stops here
+constexpr int AltezzaLimite = 36; // cm: raising stops here
 
 // "Equality passes" in the moment check, with room for the last bit of a double.
 constexpr double Tolleranza = 1e-9;
@@ -23,32 +23,29 @@ enum class Esito { Dimensionato, DaRialzare, Fallito };
 
 // Concrete area of one strip (m²): the 13 × 5 and 14 × 3 parts of the joist,
 // its 11 cm web over the remaining HT − 8 cm, and the topping over 60 cm.
-double AreaCalcestruzzo(const RecordProgetto &p)
-{
+double AreaCalcestruzzo(const RecordProgetto &p) {
     return 0.13 * 0.05 + (Dividi(p.HTravetto, 100) - 0.05 - 0.03) * 0.11 + 0.14 * 0.03 +
            Dividi(LarghezzaStriscia * p.HCappa, 100);
 }
 
-void CalcolaPesiEMomento(RecordProgetto &p, Finestre &f)
-{
+void CalcolaPesiEMomento(RecordProgetto &p, Finestre &f) {
     p.HTravetto = p.HSolaio - p.HCappa;
     const QString copriferro = f.TestoControllo(QStringLiteral("cmbCF"));
     p.DistanzaArmatura = copriferro.isEmpty() ? 2 : Finito(Numeri::TestoInDouble(copriferro) + 1);
     p.AltezzaUtile = Finito(p.HSolaio - p.DistanzaArmatura);
     p.BraccioCoppia = p.AltezzaUtile - 2;
 
-    const double pesoCalcestruzzo = Dividi(AreaCalcestruzzo(p) * PesoCalcestruzzo, LarghezzaStriscia);
+    const double pesoCalcestruzzo =
+        Dividi(AreaCalcestruzzo(p) * PesoCalcestruzzo, LarghezzaStriscia);
     p.PesoProprio = Numeri::Arrotonda(pesoCalcestruzzo, 2) + PesoAggiunto;
     p.CaricoTravetto = Numeri::Arrotonda((p.PesoProprio + p.Sovraccarico) * LarghezzaStriscia, 2);
-    p.DivisoreMomento =
-        Intero(f.ValoreOpzione(QStringLiteral("optTipoCampata(0)")) ? 8 : 12);
+    p.DivisoreMomento = Intero(f.ValoreOpzione(QStringLiteral("optTipoCampata(0)")) ? 8 : 12);
     p.MomentoFlettente =
         Dividi(Finito(p.LuceCalcolo * p.LuceCalcolo) * p.CaricoTravetto, p.DivisoreMomento);
 }
 
 // Index of the first table row whose effective depth reaches d, or -1 beyond the table.
-int RigaTabella(const RecordProgetto &p)
-{
+int RigaTabella(const RecordProgetto &p) {
     for (int i = 0; i < RigheTabelle; ++i) {
         if (p.TabAltezzaUtile[i] >= p.AltezzaUtile)
             return i;
@@ -56,8 +53,7 @@ int RigaTabella(const RecordProgetto &p)
     return -1;
 }
 
-void CalcolaSezione(RecordProgetto &p)
-{
+void CalcolaSezione(RecordProgetto &p) {
     const double hc = p.HCappa;
     const double ht = p.HTravetto;
     const double d = p.AltezzaUtile;
@@ -67,10 +63,10 @@ void CalcolaSezione(RecordProgetto &p)
     p.Xid = Dividi(hc * hc * 60 / 2 + (ht / 2 + hc) * (11 * ht) + CoeffOmogeneizzazione * as * d,
                    (60 * hc + 11 * ht) + CoeffOmogeneizzazione * as);
     const double x = p.Xid;
-    p.InerziaIdeale = Finito(((60 * std::pow(x, 3) - 49 * std::pow(x - hc, 3)) +
-                              11 * std::pow(ht + hc - x, 3)) *
-                                 (1.0 / 3) +
-                             std::pow(d - x, 2) * as * CoeffOmogeneizzazione);
+    p.InerziaIdeale =
+        Finito(((60 * std::pow(x, 3) - 49 * std::pow(x - hc, 3)) + 11 * std::pow(ht + hc - x, 3)) *
+                   (1.0 / 3) +
+               std::pow(d - x, 2) * as * CoeffOmogeneizzazione);
     const double luceCm = Finito(p.LuceCalcolo * 100);
     p.Freccia =
         Dividi(Finito(std::pow(luceCm, 4)) * (p.CoeffFreccia / 384.0 * p.CaricoTravetto / 100),
@@ -81,8 +77,7 @@ void CalcolaSezione(RecordProgetto &p)
 
 // One level of the sizing at the current HSolaio. Fills the record up to the
 // moment check and, when the section holds, to the end.
-Esito DimensionaAltezzaCorrente(RecordProgetto &p, Finestre &f, QString &Messaggio)
-{
+Esito DimensionaAltezzaCorrente(RecordProgetto &p, Finestre &f, QString &Messaggio) {
     CalcolaPesiEMomento(p, f);
 
     const int riga = RigaTabella(p);
@@ -111,8 +106,7 @@ Esito DimensionaAltezzaCorrente(RecordProgetto &p, Finestre &f, QString &Messagg
 
 } // namespace
 
-bool DimensionaSolaio(QString &Messaggio)
-{
+bool DimensionaSolaio(QString &Messaggio) {
     RecordProgetto &p = Progetto;
     try {
         // Raising the height re-runs every step, so on success every field
@@ -138,8 +132,7 @@ bool DimensionaSolaio(QString &Messaggio)
 }
 
 bool AreaTondino(double AreaNecessaria, Intero DiamMin, Intero DiamMax, Intero &Diam1,
-                 Intero &Diam2, double &AreaEffettiva)
-{
+                 Intero &Diam2, double &AreaEffettiva) {
     // The radii grow by repeated addition of 0.1 cm: the first bar grows
     // first, then the second catches up. 20 mm comes out just below 20, so
     // 20 + 20 is still tried and 22 mm stops the search.

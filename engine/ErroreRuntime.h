@@ -8,12 +8,12 @@ class ErroreRuntime {
 public:
     enum Numero { Overflow = 6, DivisionePerZero = 11, TipoNonCorrispondente = 13 };
 
-    explicit ErroreRuntime(Numero numero) : numero_(numero) {}
+    explicit ErroreRuntime(Numero numero)
+        : numero_(numero) {}
 
     int NumeroErrore() const { return numero_; }
 
-    QString Descrizione() const
-    {
+    QString Descrizione() const {
         switch (numero_) {
         case Overflow:
             return QStringLiteral("Overflow");
@@ -25,7 +25,9 @@ public:
         return {};
     }
 
-    QString Testo() const { return QString::number(numero_) + QStringLiteral(" - ") + Descrizione(); }
+    QString Testo() const {
+        return QString::number(numero_) + QStringLiteral(" - ") + Descrizione();
+    }
 
 private:
     Numero numero_;

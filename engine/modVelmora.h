@@ -13,7 +13,8 @@
 
 // Fixed failure texts, word for word as the user sees them.
 namespace Messaggi {
-inline const QString LuceNonImpostata = QStringLiteral("Attenzione, Luce Calcolo Solaio non impostata!");
+inline const QString LuceNonImpostata =
+    QStringLiteral("Attenzione, Luce Calcolo Solaio non impostata!");
 inline const QString SovraccaricoErrato = QStringLiteral("Attenzione, Valore Sovraccarico Errato!");
 inline const QString AltezzaUtileEccessiva = QStringLiteral("Sovraccarico e/o Luce Eccessiva!");
 inline const QString AltezzaMassimaRaggiunta = QStringLiteral("Sovraccarico e/o Luce Eccessivi!");

@@ -29,8 +29,7 @@ private slots:
     void testiErrore();
 };
 
-void tst_Numeri::testoInDouble_data()
-{
+void tst_Numeri::testoInDouble_data() {
     QTest::addColumn<QLocale::Language>("lingua");
     QTest::addColumn<QString>("testo");
     QTest::addColumn<bool>("numero");
@@ -74,8 +73,7 @@ void tst_Numeri::testoInDouble_data()
     QTest::newRow("en nan") << en << "NaN" << false << 0.0;
 }
 
-void tst_Numeri::testoInDouble()
-{
+void tst_Numeri::testoInDouble() {
     QFETCH(QLocale::Language, lingua);
     QFETCH(QString, testo);
     QFETCH(bool, numero);
@@ -95,8 +93,7 @@ void tst_Numeri::testoInDouble()
     }
 }
 
-void tst_Numeri::testoInIntero_data()
-{
+void tst_Numeri::testoInIntero_data() {
     QTest::addColumn<QString>("testo");
     QTest::addColumn<int>("valore");
     QTest::addColumn<int>("errore"); // 0 when the conversion succeeds
@@ -113,8 +110,7 @@ void tst_Numeri::testoInIntero_data()
     QTest::newRow("not a number") << "4 cm" << 0 << 13;
 }
 
-void tst_Numeri::testoInIntero()
-{
+void tst_Numeri::testoInIntero() {
     QFETCH(QString, testo);
     QFETCH(int, valore);
     QFETCH(int, errore);
@@ -127,8 +123,7 @@ void tst_Numeri::testoInIntero()
     QCOMPARE(erroreAvuto, errore);
 }
 
-void tst_Numeri::arrotonda_data()
-{
+void tst_Numeri::arrotonda_data() {
     QTest::addColumn<double>("x");
     QTest::addColumn<int>("decimali");
     QTest::addColumn<double>("atteso");
@@ -147,16 +142,14 @@ void tst_Numeri::arrotonda_data()
     QTest::newRow("1194.344 to 2") << 1194.344 << 2 << 1194.34;
 }
 
-void tst_Numeri::arrotonda()
-{
+void tst_Numeri::arrotonda() {
     QFETCH(double, x);
     QFETCH(int, decimali);
     QFETCH(double, atteso);
     QCOMPARE(Numeri::Arrotonda(x, decimali), atteso);
 }
 
-void tst_Numeri::testiDiUscita_data()
-{
+void tst_Numeri::testiDiUscita_data() {
     QTest::addColumn<QLocale::Language>("lingua");
     QTest::addColumn<double>("x");
     QTest::addColumn<int>("decimaliFissi"); // -1: shortest form
@@ -179,8 +172,7 @@ void tst_Numeri::testiDiUscita_data()
     QTest::newRow("it K negative zero") << it << -0.0 << 3 << "0,000";
 }
 
-void tst_Numeri::testiDiUscita()
-{
+void tst_Numeri::testiDiUscita() {
     QFETCH(QLocale::Language, lingua);
     QFETCH(double, x);
     QFETCH(int, decimaliFissi);
@@ -193,8 +185,7 @@ void tst_Numeri::testiDiUscita()
     QVERIFY(Numeri::EUnNumero(uscita));
 }
 
-void tst_Numeri::aritmeticaVerificata()
-{
+void tst_Numeri::aritmeticaVerificata() {
     const auto numeroErrore = [](auto &&operazione) {
         try {
             operazione();
@@ -208,7 +199,8 @@ void tst_Numeri::aritmeticaVerificata()
     QCOMPARE(numeroErrore([] { return Intero(-32000) - Intero(769); }), 6);
     QCOMPARE(numeroErrore([] { return Intero(200) * Intero(200); }), 6);
     QCOMPARE(numeroErrore([] { return Intero(40000); }), 6);
-    QCOMPARE(numeroErrore([] { return Intero::DaDouble(std::numeric_limits<double>::quiet_NaN()); }), 6);
+    QCOMPARE(
+        numeroErrore([] { return Intero::DaDouble(std::numeric_limits<double>::quiet_NaN()); }), 6);
     QCOMPARE(numeroErrore([] { return Intero::DaDouble(HUGE_VAL); }), 6);
     QCOMPARE(numeroErrore([] { return Dividi(1, 0); }), 11);
     QCOMPARE(numeroErrore([] { return Dividi(0, 0); }), 11);
@@ -216,8 +208,7 @@ void tst_Numeri::aritmeticaVerificata()
     QCOMPARE(numeroErrore([] { return Numeri::Arrotonda(1e307, 2); }), 6);
 }
 
-void tst_Numeri::testiErrore()
-{
+void tst_Numeri::testiErrore() {
     QCOMPARE(ErroreRuntime(ErroreRuntime::Overflow).Testo(), QStringLiteral("6 - Overflow"));
     QCOMPARE(ErroreRuntime(ErroreRuntime::DivisionePerZero).Testo(),
              QStringLiteral("11 - Divisione per zero"));
