@@ -11,7 +11,11 @@ namespace {
 
 class FinestreMinime : public Finestre {
 public:
-    FinestreMinime(const QString &luce, const QString &carico) : luce(luce), carico(carico) {}
+    FinestreMinime(const QString &luce, const QString &carico)
+        : luce(luce)
+        , carico(carico)
+    {
+    }
 
     QString TestoControllo(const QString &nome) override
     {

@@ -16,7 +16,8 @@ const QString Carico = QStringLiteral("txtSovracAcc");
 
 // HSolaio from the span: LC × 100 / ratio rounded up to the next whole
 // centimetre, never below the topping plus 13 cm.
-Intero AltezzaIniziale(const RecordProgetto &p) {
+Intero AltezzaIniziale(const RecordProgetto &p)
+{
     const double quoziente = Dividi(p.LuceCalcolo * 100, p.RapportoLuceAltezza);
     Intero altezza = Intero::DaDouble(quoziente);
     if (quoziente - altezza > Tolleranza)
@@ -27,17 +28,20 @@ Intero AltezzaIniziale(const RecordProgetto &p) {
 
 // A span must be a number greater than zero: zero would divide by zero in the
 // span/deflection ratio and a negative span gives a meaningless result.
-bool LuceValida(const QString &testo) {
+bool LuceValida(const QString &testo)
+{
     return Numeri::EUnNumero(testo) && Numeri::TestoInDouble(testo) > 0;
 }
 
-bool CaricoValido(const QString &testo) {
+bool CaricoValido(const QString &testo)
+{
     return Numeri::EUnNumero(testo) && Numeri::TestoInDouble(testo) >= 0;
 }
 
 // Transmittance of the polystyrene alone: two parallel paths across the
 // 0.6 m strip, 0.47 m of panel (T cm thick) and 0.13 m under the joist (S cm).
-double Trasmittanza(Intero spessorePannello, Intero spessoreSottoTravetto) {
+double Trasmittanza(Intero spessorePannello, Intero spessoreSottoTravetto)
+{
     return Dividi(
         (Dividi(0.035, spessorePannello) * 0.47 + Dividi(0.035, spessoreSottoTravetto) * 0.13) *
             100,
@@ -46,23 +50,27 @@ double Trasmittanza(Intero spessorePannello, Intero spessoreSottoTravetto) {
 
 } // namespace
 
-void CollegaFinestre(Finestre *finestre) {
+void CollegaFinestre(Finestre *finestre)
+{
     finestreCollegate = finestre;
 }
 
-Finestre &FinestreCollegate() {
+Finestre &FinestreCollegate()
+{
     Q_ASSERT(finestreCollegate);
     return *finestreCollegate;
 }
 
-void ImpostaValoriIniziali() {
+void ImpostaValoriIniziali()
+{
     Progetto.HCappa = Intero(4);
     Progetto.TensioneAmmAcciaio = Intero(2600);
     Progetto.CoeffFreccia = Intero(5);
     Progetto.HTravettoMinimo = Intero(0);
 }
 
-void CalcolaSolaio() {
+void CalcolaSolaio()
+{
     Finestre &f = FinestreCollegate();
     QString Messaggio;
     if (ControllaInput(Messaggio) && MostraRisultati(Messaggio)) {
@@ -73,7 +81,8 @@ void CalcolaSolaio() {
     f.MostraAvviso(Messaggio, Messaggi::TitoloCalcolo);
 }
 
-bool ControllaInput(QString &Messaggio) {
+bool ControllaInput(QString &Messaggio)
+{
     RecordProgetto &p = Progetto;
     Finestre &f = FinestreCollegate();
     try {
@@ -103,7 +112,8 @@ bool ControllaInput(QString &Messaggio) {
     return DimensionaSolaio(Messaggio);
 }
 
-bool MostraRisultati(QString &Messaggio) {
+bool MostraRisultati(QString &Messaggio)
+{
     using namespace Numeri;
     RecordProgetto &p = Progetto;
     Finestre &f = FinestreCollegate();

@@ -23,12 +23,14 @@ enum class Esito { Dimensionato, DaRialzare, Fallito };
 
 // Concrete area of one strip (m²): the 13 × 5 and 14 × 3 parts of the joist,
 // its 11 cm web over the remaining HT − 8 cm, and the topping over 60 cm.
-double AreaCalcestruzzo(const RecordProgetto &p) {
+double AreaCalcestruzzo(const RecordProgetto &p)
+{
     return 0.13 * 0.05 + (Dividi(p.HTravetto, 100) - 0.05 - 0.03) * 0.11 + 0.14 * 0.03 +
            Dividi(LarghezzaStriscia * p.HCappa, 100);
 }
 
-void CalcolaPesiEMomento(RecordProgetto &p, Finestre &f) {
+void CalcolaPesiEMomento(RecordProgetto &p, Finestre &f)
+{
     p.HTravetto = p.HSolaio - p.HCappa;
     const QString copriferro = f.TestoControllo(QStringLiteral("cmbCF"));
     p.DistanzaArmatura = copriferro.isEmpty() ? 2 : Finito(Numeri::TestoInDouble(copriferro) + 1);
@@ -45,7 +47,8 @@ void CalcolaPesiEMomento(RecordProgetto &p, Finestre &f) {
 }
 
 // Index of the first table row whose effective depth reaches d, or -1 beyond the table.
-int RigaTabella(const RecordProgetto &p) {
+int RigaTabella(const RecordProgetto &p)
+{
     for (int i = 0; i < RigheTabelle; ++i) {
         if (p.TabAltezzaUtile[i] >= p.AltezzaUtile)
             return i;
@@ -53,7 +56,8 @@ int RigaTabella(const RecordProgetto &p) {
     return -1;
 }
 
-void CalcolaSezione(RecordProgetto &p) {
+void CalcolaSezione(RecordProgetto &p)
+{
     const double hc = p.HCappa;
     const double ht = p.HTravetto;
     const double d = p.AltezzaUtile;
@@ -77,7 +81,8 @@ void CalcolaSezione(RecordProgetto &p) {
 
 // One level of the sizing at the current HSolaio. Fills the record up to the
 // moment check and, when the section holds, to the end.
-Esito DimensionaAltezzaCorrente(RecordProgetto &p, Finestre &f, QString &Messaggio) {
+Esito DimensionaAltezzaCorrente(RecordProgetto &p, Finestre &f, QString &Messaggio)
+{
     CalcolaPesiEMomento(p, f);
 
     const int riga = RigaTabella(p);
@@ -106,7 +111,8 @@ Esito DimensionaAltezzaCorrente(RecordProgetto &p, Finestre &f, QString &Messagg
 
 } // namespace
 
-bool DimensionaSolaio(QString &Messaggio) {
+bool DimensionaSolaio(QString &Messaggio)
+{
     RecordProgetto &p = Progetto;
     try {
         // Raising the height re-runs every step, so on success every field
@@ -132,7 +138,8 @@ bool DimensionaSolaio(QString &Messaggio) {
 }
 
 bool AreaTondino(double AreaNecessaria, Intero DiamMin, Intero DiamMax, Intero &Diam1,
-                 Intero &Diam2, double &AreaEffettiva) {
+                 Intero &Diam2, double &AreaEffettiva)
+{
     // The radii grow by repeated addition of 0.1 cm: the first bar grows
     // first, then the second catches up. 20 mm comes out just below 20, so
     // 20 + 20 is still tried and 22 mm stops the search.

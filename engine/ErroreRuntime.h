@@ -9,11 +9,14 @@ public:
     enum Numero { Overflow = 6, DivisionePerZero = 11, TipoNonCorrispondente = 13 };
 
     explicit ErroreRuntime(Numero numero)
-        : numero_(numero) {}
+        : numero_(numero)
+    {
+    }
 
     int NumeroErrore() const { return numero_; }
 
-    QString Descrizione() const {
+    QString Descrizione() const
+    {
         switch (numero_) {
         case Overflow:
             return QStringLiteral("Overflow");
@@ -25,7 +28,8 @@ public:
         return {};
     }
 
-    QString Testo() const {
+    QString Testo() const
+    {
         return QString::number(numero_) + QStringLiteral(" - ") + Descrizione();
     }
 

@@ -11,10 +11,13 @@ class Intero {
 public:
     constexpr Intero() = default;
     explicit Intero(int valore)
-        : v_(Verifica(valore)) {}
+        : v_(Verifica(valore))
+    {
+    }
 
     // Nearest whole number, halves to the even neighbour.
-    static Intero DaDouble(double x) {
+    static Intero DaDouble(double x)
+    {
         if (!std::isfinite(x))
             throw ErroreRuntime(ErroreRuntime::Overflow);
         const double r = std::nearbyint(x);
@@ -34,7 +37,8 @@ public:
     friend bool operator>=(Intero a, Intero b) { return a.v_ >= b.v_; }
 
 private:
-    static std::int16_t Verifica(int valore) {
+    static std::int16_t Verifica(int valore)
+    {
         if (valore < -32768 || valore > 32767)
             throw ErroreRuntime(ErroreRuntime::Overflow);
         return static_cast<std::int16_t>(valore);
@@ -45,13 +49,15 @@ private:
 
 // Double arithmetic that the engine checks: a division by zero (0/0 included)
 // raises error 11, a result that is not finite raises error 6.
-inline double Finito(double x) {
+inline double Finito(double x)
+{
     if (!std::isfinite(x))
         throw ErroreRuntime(ErroreRuntime::Overflow);
     return x;
 }
 
-inline double Dividi(double a, double b) {
+inline double Dividi(double a, double b)
+{
     if (b == 0.0)
         throw ErroreRuntime(ErroreRuntime::DivisionePerZero);
     return Finito(a / b);

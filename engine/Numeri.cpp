@@ -10,13 +10,15 @@ namespace Numeri {
 namespace {
 
 // The locale's minus sign may be a typographic one; the ASCII hyphen is always accepted too.
-bool ESegno(QChar c, const QString &menoLocale) {
+bool ESegno(QChar c, const QString &menoLocale)
+{
     return c == u'+' || c == u'-' || QString(c) == menoLocale;
 }
 
 // Rewrites an accepted text in the C locale's form, or returns an
 // empty string when the text is not a number.
-QByteArray FormaC(const QString &testo) {
+QByteArray FormaC(const QString &testo)
+{
     const QLocale locale;
     const QString separatore = locale.decimalPoint();
     const QString meno = locale.negativeSign();
@@ -68,7 +70,8 @@ QByteArray FormaC(const QString &testo) {
     return c;
 }
 
-bool Analizza(const QString &testo, double &valore) {
+bool Analizza(const QString &testo, double &valore)
+{
     const QByteArray c = FormaC(testo);
     if (c.isEmpty())
         return false;
@@ -77,48 +80,57 @@ bool Analizza(const QString &testo, double &valore) {
     return ok && std::isfinite(valore);
 }
 
-QString ConSeparatoreLocale(QString testo) {
+QString ConSeparatoreLocale(QString testo)
+{
     return testo.replace(u'.', SeparatoreDecimale());
 }
 
 } // namespace
 
-QString SeparatoreDecimale() {
+QString SeparatoreDecimale()
+{
     return QLocale().decimalPoint();
 }
 
-bool EUnNumero(const QString &testo) {
+bool EUnNumero(const QString &testo)
+{
     double valore;
     return Analizza(testo, valore);
 }
 
-double TestoInDouble(const QString &testo) {
+double TestoInDouble(const QString &testo)
+{
     double valore;
     if (!Analizza(testo, valore))
         throw ErroreRuntime(ErroreRuntime::TipoNonCorrispondente);
     return valore;
 }
 
-Intero TestoInIntero(const QString &testo) {
+Intero TestoInIntero(const QString &testo)
+{
     return Intero::DaDouble(TestoInDouble(testo));
 }
 
-double Arrotonda(double x, int decimali) {
+double Arrotonda(double x, int decimali)
+{
     const double scala = std::pow(10.0, decimali);
     return Finito(std::nearbyint(Finito(x * scala)) / scala);
 }
 
-QString InteroInTesto(Intero n) {
+QString InteroInTesto(Intero n)
+{
     return QString::number(n.Valore());
 }
 
-QString DoubleInTesto(double x) {
+QString DoubleInTesto(double x)
+{
     if (x == 0.0)
         x = 0.0; // no "-0"
     return ConSeparatoreLocale(QString::number(x, 'g', 15));
 }
 
-QString DoubleInTestoFisso(double x, int decimali) {
+QString DoubleInTestoFisso(double x, int decimali)
+{
     if (x == 0.0)
         x = 0.0;
     return ConSeparatoreLocale(QString::number(x, 'f', decimali));

@@ -16,7 +16,8 @@ constexpr std::array<double, RigheTabelle> MomentiResistenti = {
 
 } // namespace
 
-void InizializzaTabelle() {
+void InizializzaTabelle()
+{
     Progetto.AltezzaUtileBase = 10;
     int riga = 0;
     for (double contatore = 0; contatore <= 46; contatore += 1)

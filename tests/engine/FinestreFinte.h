@@ -13,7 +13,8 @@ public:
     FinestreFinte(const QString &luce = QStringLiteral("0"),
                   const QString &carico = QStringLiteral("0"), bool intermedio = true,
                   bool campataSingola = true, const QString &copriferro = QStringLiteral("2"),
-                  const QString &sottoTravetto = QStringLiteral("4")) {
+                  const QString &sottoTravetto = QStringLiteral("4"))
+    {
         testi[QStringLiteral("txtLuceNettaSolaio")] = luce;
         testi[QStringLiteral("txtSovracAcc")] = carico;
         testi[QStringLiteral("cmbCF")] = copriferro;
@@ -24,24 +25,28 @@ public:
     }
     ~FinestreFinte() override { CollegaFinestre(nullptr); }
 
-    QString TestoControllo(const QString &nome) override {
+    QString TestoControllo(const QString &nome) override
+    {
         letti << nome;
         Q_ASSERT(testi.contains(nome));
         return testi.value(nome);
     }
-    bool ValoreOpzione(const QString &nome) override {
+    bool ValoreOpzione(const QString &nome) override
+    {
         letti << nome;
         Q_ASSERT(opzioni.contains(nome));
         return opzioni.value(nome);
     }
     void ImpostaFuoco(const QString &nome) override { fuochi << nome; }
-    void ScriviRisultato(const QString &nome, const QString &testo) override {
+    void ScriviRisultato(const QString &nome, const QString &testo) override
+    {
         ordineScrittura << nome;
         risultati[nome] = testo;
     }
     void NascondiInput() override { inputNascosto = true; }
     void MostraFinestraRisultati() override { risultatiMostrati = true; }
-    void MostraAvviso(const QString &testo, const QString &titolo) override {
+    void MostraAvviso(const QString &testo, const QString &titolo) override
+    {
         avvisi << testo;
         titoliAvvisi << titolo;
     }
@@ -60,7 +65,8 @@ public:
 };
 
 // The design record as the input window's load leaves it.
-inline void PreparaProgetto() {
+inline void PreparaProgetto()
+{
     Progetto = RecordProgetto{};
     InizializzaTabelle();
     ImpostaValoriIniziali();

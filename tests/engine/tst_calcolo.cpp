@@ -28,11 +28,13 @@ const QStringList CaselleRisultato = {QStringLiteral("txtHCappa"),
                                       QStringLiteral("txtK")};
 
 // Texts are written with a decimal comma; under a decimal-point locale every comma becomes a point.
-QString NelFormato(QLocale::Language lingua, QString testo) {
+QString NelFormato(QLocale::Language lingua, QString testo)
+{
     return lingua == QLocale::Italian ? testo : testo.replace(u',', u'.');
 }
 
-void Calcola(FinestreFinte &) {
+void Calcola(FinestreFinte &)
+{
     Progetto.HTravettoMinimo = Intero(0);
     CalcolaSolaio();
 }
@@ -62,7 +64,8 @@ private slots:
     void minimoPerLaRevisione();
 };
 
-void tst_Calcolo::esempi_data() {
+void tst_Calcolo::esempi_data()
+{
     QTest::addColumn<QLocale::Language>("lingua");
     QTest::addColumn<QString>("luce");
     QTest::addColumn<QString>("carico");
@@ -122,7 +125,8 @@ void tst_Calcolo::esempi_data() {
     }
 }
 
-void tst_Calcolo::esempi() {
+void tst_Calcolo::esempi()
+{
     QFETCH(QLocale::Language, lingua);
     QFETCH(QString, luce);
     QFETCH(QString, carico);
@@ -147,7 +151,8 @@ void tst_Calcolo::esempi() {
     QCOMPARE(finestre.fuochi, QStringList());
 }
 
-void tst_Calcolo::ingressiRifiutati_data() {
+void tst_Calcolo::ingressiRifiutati_data()
+{
     QTest::addColumn<QLocale::Language>("lingua");
     QTest::addColumn<QString>("luce");
     QTest::addColumn<QString>("carico");
@@ -236,7 +241,8 @@ void tst_Calcolo::ingressiRifiutati_data() {
                                   << "800" << Messaggi::AltezzaMassimaRaggiunta << "";
 }
 
-void tst_Calcolo::ingressiRifiutati() {
+void tst_Calcolo::ingressiRifiutati()
+{
     QFETCH(QLocale::Language, lingua);
     QFETCH(QString, luce);
     QFETCH(QString, carico);
@@ -258,7 +264,8 @@ void tst_Calcolo::ingressiRifiutati() {
     QCOMPARE(finestre.testi.value(QStringLiteral("txtSovracAcc")), carico);
 }
 
-void tst_Calcolo::ingressiOstili_data() {
+void tst_Calcolo::ingressiOstili_data()
+{
     QTest::addColumn<QString>("luce");
     QTest::addColumn<QString>("carico");
     QTest::addColumn<QString>("copriferro");
@@ -312,7 +319,8 @@ void tst_Calcolo::ingressiOstili_data() {
 
 // Whatever is typed, a calculation ends either in thirteen finite result
 // texts or in one message box with a fixed text or a run-time error text.
-void tst_Calcolo::ingressiOstili() {
+void tst_Calcolo::ingressiOstili()
+{
     QFETCH(QString, luce);
     QFETCH(QString, carico);
     QFETCH(QString, copriferro);
@@ -339,7 +347,8 @@ void tst_Calcolo::ingressiOstili() {
     }
 }
 
-void tst_Calcolo::altezzaIniziale_data() {
+void tst_Calcolo::altezzaIniziale_data()
+{
     QTest::addColumn<QString>("luce");
     QTest::addColumn<bool>("intermedio");
     QTest::addColumn<int>("altezza");
@@ -354,7 +363,8 @@ void tst_Calcolo::altezzaIniziale_data() {
 }
 
 // Sized at the starting height when the load is light enough, so HSolaio shows it.
-void tst_Calcolo::altezzaIniziale() {
+void tst_Calcolo::altezzaIniziale()
+{
     QFETCH(QString, luce);
     QFETCH(bool, intermedio);
     QFETCH(int, altezza);
@@ -366,7 +376,8 @@ void tst_Calcolo::altezzaIniziale() {
     QCOMPARE(Progetto.HSolaio.Valore(), altezza);
 }
 
-void tst_Calcolo::caricoArrotondato_data() {
+void tst_Calcolo::caricoArrotondato_data()
+{
     QTest::addColumn<QString>("carico");
     QTest::addColumn<QString>("intero");
 
@@ -379,7 +390,8 @@ void tst_Calcolo::caricoArrotondato_data() {
 }
 
 // A fractional load is sized exactly as its rounded whole value.
-void tst_Calcolo::caricoArrotondato() {
+void tst_Calcolo::caricoArrotondato()
+{
     QFETCH(QString, carico);
     QFETCH(QString, intero);
 
@@ -393,7 +405,8 @@ void tst_Calcolo::caricoArrotondato() {
     QCOMPARE(finestre.avvisi, QStringList());
 }
 
-void tst_Calcolo::statoDopoUnLimite() {
+void tst_Calcolo::statoDopoUnLimite()
+{
     FinestreFinte finestre(QStringLiteral("8"), QStringLiteral("800"));
     Calcola(finestre);
     QCOMPARE(finestre.avvisi, QStringList{Messaggi::AltezzaMassimaRaggiunta});
@@ -405,7 +418,8 @@ void tst_Calcolo::statoDopoUnLimite() {
     QCOMPARE(Progetto.HTravettoMinimo.Valore(), 0);
 }
 
-void tst_Calcolo::spessoreSottoTravetto() {
+void tst_Calcolo::spessoreSottoTravetto()
+{
     // An empty list text keeps the previous thickness.
     FinestreFinte finestre(QStringLiteral("5"), QStringLiteral("200"));
     finestre.testi[QStringLiteral("cmbSSTravetto")] = QStringLiteral("6");
@@ -425,7 +439,8 @@ void tst_Calcolo::spessoreSottoTravetto() {
     QCOMPARE(Progetto.HTravettoMinimo.Valore(), 0);
 }
 
-void tst_Calcolo::minimoPerLaRevisione() {
+void tst_Calcolo::minimoPerLaRevisione()
+{
     FinestreFinte finestre(QStringLiteral("5"), QStringLiteral("200"));
     Calcola(finestre);
     QCOMPARE(Progetto.HTravettoMinimo.Valore(), 16);

@@ -27,14 +27,16 @@ private slots:
 };
 
 // Sizing from a given starting height, as the revision dialog does it.
-static bool Dimensiona(FinestreFinte &, double luce, int carico, int altezza, QString &messaggio) {
+static bool Dimensiona(FinestreFinte &, double luce, int carico, int altezza, QString &messaggio)
+{
     Progetto.LuceCalcolo = luce;
     Progetto.Sovraccarico = Intero(carico);
     Progetto.HSolaio = Intero(altezza);
     return DimensionaSolaio(messaggio);
 }
 
-void tst_Dimensionamento::tabelle() {
+void tst_Dimensionamento::tabelle()
+{
     QCOMPARE(Progetto.TabAltezzaUtile[0], 10.0);
     QCOMPARE(Progetto.TabMomentoResistente[0], 106022.0);
     QCOMPARE(Progetto.TabAltezzaUtile[14], 17.0);
@@ -58,7 +60,8 @@ void tst_Dimensionamento::tabelle() {
     QCOMPARE(Progetto.TabAltezzaUtile[46], 33.0);
 }
 
-void tst_Dimensionamento::sequenzaTondini_data() {
+void tst_Dimensionamento::sequenzaTondini_data()
+{
     QTest::addColumn<int>("passo");
     QTest::addColumn<int>("diam1");
     QTest::addColumn<int>("diam2");
@@ -75,7 +78,8 @@ void tst_Dimensionamento::sequenzaTondini_data() {
 
 // Each pair in turn: an area just below a pair's gives that pair, an area
 // exactly equal to it is not enough and gives the next pair.
-void tst_Dimensionamento::sequenzaTondini() {
+void tst_Dimensionamento::sequenzaTondini()
+{
     QFETCH(int, passo);
     QFETCH(int, diam1);
     QFETCH(int, diam2);
@@ -102,7 +106,8 @@ void tst_Dimensionamento::sequenzaTondini() {
     }
 }
 
-void tst_Dimensionamento::tondiniAreaGiaSufficiente() {
+void tst_Dimensionamento::tondiniAreaGiaSufficiente()
+{
     Intero d1(14), d2(12);
     double effettiva = 3.0;
     QVERIFY(AreaTondino(2.0, Intero(8), Intero(20), d1, d2, effettiva));
@@ -111,7 +116,8 @@ void tst_Dimensionamento::tondiniAreaGiaSufficiente() {
     QCOMPARE(effettiva, 3.0);
 }
 
-void tst_Dimensionamento::esempioDiCalcolo() {
+void tst_Dimensionamento::esempioDiCalcolo()
+{
     FinestreFinte finestre;
     QString messaggio;
     QVERIFY(Dimensiona(finestre, 5.0, 200, 20, messaggio));
@@ -141,7 +147,8 @@ void tst_Dimensionamento::esempioDiCalcolo() {
     QCOMPARE(p.VolumeCalcestruzzo, 0.0725);
 }
 
-void tst_Dimensionamento::altezzaRialzata() {
+void tst_Dimensionamento::altezzaRialzata()
+{
     // 7.50 m with 800 daN/m² starts at 30 cm and holds only at 33 cm.
     FinestreFinte finestre;
     QString messaggio;
@@ -160,7 +167,8 @@ void tst_Dimensionamento::altezzaRialzata() {
     QCOMPARE(finestre.letti.count(QStringLiteral("cmbCF")), 4);
 }
 
-void tst_Dimensionamento::limiti_data() {
+void tst_Dimensionamento::limiti_data()
+{
     QTest::addColumn<double>("luce");
     QTest::addColumn<int>("carico");
     QTest::addColumn<QString>("copriferro");
@@ -185,7 +193,8 @@ void tst_Dimensionamento::limiti_data() {
         << 12.0 << 300 << "4" << 36 << Messaggi::AltezzaMassimaRaggiunta << 37 << 31.0 << 473512.0;
 }
 
-void tst_Dimensionamento::limiti() {
+void tst_Dimensionamento::limiti()
+{
     QFETCH(double, luce);
     QFETCH(int, carico);
     QFETCH(QString, copriferro);
@@ -211,7 +220,8 @@ void tst_Dimensionamento::limiti() {
     }
 }
 
-void tst_Dimensionamento::copriferro_data() {
+void tst_Dimensionamento::copriferro_data()
+{
     QTest::addColumn<QString>("testo");
     QTest::addColumn<double>("distanza"); // negative: the run-time error expected
     QTest::addColumn<QString>("messaggio");
@@ -226,7 +236,8 @@ void tst_Dimensionamento::copriferro_data() {
     QTest::newRow("no lever arm") << "17" << -1.0 << "11 - Divisione per zero";
 }
 
-void tst_Dimensionamento::copriferro() {
+void tst_Dimensionamento::copriferro()
+{
     QFETCH(QString, testo);
     QFETCH(double, distanza);
     QFETCH(QString, messaggio);
@@ -244,7 +255,8 @@ void tst_Dimensionamento::copriferro() {
 
 // The cover and the static scheme are read again at every level, so a
 // continuous slab is sized with the divisor 12 at the final height too.
-void tst_Dimensionamento::rileggeLaFinestraAdOgniRialzo() {
+void tst_Dimensionamento::rileggeLaFinestraAdOgniRialzo()
+{
     FinestreFinte finestre;
     finestre.opzioni[QStringLiteral("optTipoCampata(0)")] = false;
     QString messaggio;

@@ -29,7 +29,8 @@ private slots:
     void testiErrore();
 };
 
-void tst_Numeri::testoInDouble_data() {
+void tst_Numeri::testoInDouble_data()
+{
     QTest::addColumn<QLocale::Language>("lingua");
     QTest::addColumn<QString>("testo");
     QTest::addColumn<bool>("numero");
@@ -73,7 +74,8 @@ void tst_Numeri::testoInDouble_data() {
     QTest::newRow("en nan") << en << "NaN" << false << 0.0;
 }
 
-void tst_Numeri::testoInDouble() {
+void tst_Numeri::testoInDouble()
+{
     QFETCH(QLocale::Language, lingua);
     QFETCH(QString, testo);
     QFETCH(bool, numero);
@@ -93,7 +95,8 @@ void tst_Numeri::testoInDouble() {
     }
 }
 
-void tst_Numeri::testoInIntero_data() {
+void tst_Numeri::testoInIntero_data()
+{
     QTest::addColumn<QString>("testo");
     QTest::addColumn<int>("valore");
     QTest::addColumn<int>("errore"); // 0 when the conversion succeeds
@@ -110,7 +113,8 @@ void tst_Numeri::testoInIntero_data() {
     QTest::newRow("not a number") << "4 cm" << 0 << 13;
 }
 
-void tst_Numeri::testoInIntero() {
+void tst_Numeri::testoInIntero()
+{
     QFETCH(QString, testo);
     QFETCH(int, valore);
     QFETCH(int, errore);
@@ -123,7 +127,8 @@ void tst_Numeri::testoInIntero() {
     QCOMPARE(erroreAvuto, errore);
 }
 
-void tst_Numeri::arrotonda_data() {
+void tst_Numeri::arrotonda_data()
+{
     QTest::addColumn<double>("x");
     QTest::addColumn<int>("decimali");
     QTest::addColumn<double>("atteso");
@@ -142,14 +147,16 @@ void tst_Numeri::arrotonda_data() {
     QTest::newRow("1194.344 to 2") << 1194.344 << 2 << 1194.34;
 }
 
-void tst_Numeri::arrotonda() {
+void tst_Numeri::arrotonda()
+{
     QFETCH(double, x);
     QFETCH(int, decimali);
     QFETCH(double, atteso);
     QCOMPARE(Numeri::Arrotonda(x, decimali), atteso);
 }
 
-void tst_Numeri::testiDiUscita_data() {
+void tst_Numeri::testiDiUscita_data()
+{
     QTest::addColumn<QLocale::Language>("lingua");
     QTest::addColumn<double>("x");
     QTest::addColumn<int>("decimaliFissi"); // -1: shortest form
@@ -172,7 +179,8 @@ void tst_Numeri::testiDiUscita_data() {
     QTest::newRow("it K negative zero") << it << -0.0 << 3 << "0,000";
 }
 
-void tst_Numeri::testiDiUscita() {
+void tst_Numeri::testiDiUscita()
+{
     QFETCH(QLocale::Language, lingua);
     QFETCH(double, x);
     QFETCH(int, decimaliFissi);
@@ -185,7 +193,8 @@ void tst_Numeri::testiDiUscita() {
     QVERIFY(Numeri::EUnNumero(uscita));
 }
 
-void tst_Numeri::aritmeticaVerificata() {
+void tst_Numeri::aritmeticaVerificata()
+{
     const auto numeroErrore = [](auto &&operazione) {
         try {
             operazione();
@@ -208,7 +217,8 @@ void tst_Numeri::aritmeticaVerificata() {
     QCOMPARE(numeroErrore([] { return Numeri::Arrotonda(1e307, 2); }), 6);
 }
 
-void tst_Numeri::testiErrore() {
+void tst_Numeri::testiErrore()
+{
     QCOMPARE(ErroreRuntime(ErroreRuntime::Overflow).Testo(), QStringLiteral("6 - Overflow"));
     QCOMPARE(ErroreRuntime(ErroreRuntime::DivisionePerZero).Testo(),
              QStringLiteral("11 - Divisione per zero"));
