@@ -1,0 +1,329 @@
+#include "frmCalFerSol.h"
+
+#include "OpzioneACapo.h"
+#include "common/Twips.h"
+#include "modVelmora.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QToolButton>
+
+namespace {
+
+const QColor Grigio(192, 192, 192);
+const QColor Bianco(255, 255, 255);
+const QColor Rosso(255, 0, 0);
+
+QFont Arial(qreal punti, bool grassetto = false)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(punti);
+    font.setBold(grassetto);
+    return font;
+}
+
+void ColoraSfondo(QWidget *widget, const QColor &colore)
+{
+    QPalette tavolozza = widget->palette();
+    tavolozza.setColor(QPalette::Window, colore);
+    tavolozza.setColor(QPalette::Base, colore);
+    widget->setPalette(tavolozza);
+    widget->setAutoFillBackground(true);
+}
+
+// A frame with a border and no caption, or with one.
+QGroupBox *Cornice(QWidget *contenitore, const char *nome, const QString &titolo = QString())
+{
+    auto *cornice = new QGroupBox(titolo, contenitore);
+    cornice->setObjectName(QString::fromLatin1(nome));
+    ColoraSfondo(cornice, Grigio);
+    return cornice;
+}
+
+// A frame without a border: only groups its option buttons.
+QWidget *GruppoSenzaBordo(QWidget *contenitore, const char *nome)
+{
+    auto *gruppo = new QWidget(contenitore);
+    gruppo->setObjectName(QString::fromLatin1(nome));
+    ColoraSfondo(gruppo, Grigio);
+    return gruppo;
+}
+
+QLabel *Etichetta(QWidget *contenitore, const QString &testo, const QFont &font)
+{
+    auto *etichetta = new QLabel(testo, contenitore);
+    etichetta->setFont(font);
+    return etichetta;
+}
+
+QComboBox *Lista(QWidget *contenitore, const char *nome)
+{
+    auto *lista = new QComboBox(contenitore);
+    lista->setObjectName(QString::fromLatin1(nome));
+    lista->setEditable(false);
+    lista->setFont(Arial(11.25));
+    ColoraSfondo(lista, Bianco);
+    return lista;
+}
+
+QLineEdit *Casella(QWidget *contenitore, const char *nome)
+{
+    auto *casella = new QLineEdit(QStringLiteral("0"), contenitore);
+    casella->setObjectName(QString::fromLatin1(nome));
+    casella->setFont(Arial(11.25));
+    return casella;
+}
+
+QWidget *RiquadroSchizzo(QWidget *contenitore, const char *nome)
+{
+    auto *riquadro = new QFrame(contenitore);
+    riquadro->setObjectName(QString::fromLatin1(nome));
+    riquadro->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ColoraSfondo(riquadro, Bianco);
+    return riquadro;
+}
+
+} // namespace
+
+frmCalFerSol::frmCalFerSol(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmCalFerSol"));
+    setWindowTitle(QStringLiteral("Calcolo Ferri Solaio"));
+    setFixedSize(PixelDaTwips(11610), PixelDaTwips(7125));
+    setFont(Arial(8.25));
+
+    CreaImpostazioni();
+    CreaSchemaStatico();
+    CreaGeometria();
+    CreaPulsanti();
+    ImpostaOrdineTabulazione();
+    CollegaSegnali();
+}
+
+void frmCalFerSol::CreaImpostazioni()
+{
+    auto *fraMateriali = Cornice(this, "fraMateriali", QStringLiteral("Impostazioni"));
+    fraMateriali->setFont(Arial(9));
+    PosizionaInTwips(fraMateriali, 90, 90, 4200, 1635);
+    const struct {
+        const char *testo;
+        int left, top, width;
+    } righe[] = {
+        {"Acciaio Fe B 44 K C.", 90, 315, 1845},
+        {"Calcestruzzo Rbk 300", 1980, 315, 2130},
+        {"Spessore Cappa (HC)= 4 cm", 90, 585, 4020},
+        {"Diametro massimo tondini in Acciaio = ø 20 mm", 90, 855, 4020},
+        {"Interasse Travetti = 60 cm", 90, 1125, 4020},
+    };
+    for (const auto &riga : righe)
+        PosizionaInTwips(Etichetta(fraMateriali, QString::fromUtf8(riga.testo), Arial(9)),
+                         riga.left, riga.top, riga.width, 255);
+
+    auto *Label7 = Etichetta(this, QStringLiteral("QUARANEL"), Arial(12, true));
+    Label7->setObjectName(QStringLiteral("Label7"));
+    QPalette tavolozza = Label7->palette();
+    tavolozza.setColor(QPalette::WindowText, Rosso);
+    Label7->setPalette(tavolozza);
+    Label7->setAlignment(Qt::AlignCenter);
+    PosizionaInTwips(Label7, 9855, 1485, 1695, 285);
+}
+
+void frmCalFerSol::CreaSchemaStatico()
+{
+    auto *fraImpSolaio = Cornice(this, "fraImpSolaio");
+    PosizionaInTwips(fraImpSolaio, 4320, 90, 7260, 1275);
+
+    auto *fraTipoCampate = GruppoSenzaBordo(fraImpSolaio, "fraTipoCampate");
+    PosizionaInTwips(fraTipoCampate, 45, 225, 3615, 915);
+    optTipoCampata[0] = new OpzioneACapo(
+        QStringLiteral("Solaio a Campata Singola e Semplice Appoggio"), fraTipoCampate);
+    PosizionaInTwips(optTipoCampata[0], 90, 45, 3480, 570);
+    optTipoCampata[1] =
+        new OpzioneACapo(QStringLiteral("Solaio Continuo a più Campate"), fraTipoCampate);
+    PosizionaInTwips(optTipoCampata[1], 90, 630, 3390, 255);
+    for (int i = 0; i < 2; ++i) {
+        optTipoCampata[i]->setObjectName(QStringLiteral("optTipoCampata(%1)").arg(i));
+        optTipoCampata[i]->setFont(Arial(11.25));
+    }
+
+    picCampate = RiquadroSchizzo(fraImpSolaio, "picCampate");
+    PosizionaInTwips(picCampate, 3690, 225, 3435, 960);
+}
+
+void frmCalFerSol::CreaGeometria()
+{
+    auto *fraGeometria = Cornice(this, "fraGeometria");
+    PosizionaInTwips(fraGeometria, 90, 1755, 10005, 5370);
+
+    fraSez = Cornice(fraGeometria, "fraSez");
+    PosizionaInTwips(fraSez, 90, 180, 5685, 5055);
+    const QFont arial = Arial(11.25);
+    auto *etichettaSS = Etichetta(fraSez, QStringLiteral("Spessore SottoTravetto (SS)"), arial);
+    PosizionaInTwips(etichettaSS, 135, 4185, 2820, 255);
+    cmbSSTravetto = Lista(fraSez, "cmbSSTravetto");
+    PosizionaInTwips(cmbSSTravetto, 3735, 4095, 1005, 375);
+    PosizionaInTwips(Etichetta(fraSez, QStringLiteral("cm"), arial), 4905, 4185, 315, 255);
+    auto *etichettaCF = Etichetta(fraSez, QStringLiteral("Spessore Copri Ferro (CF) = "), arial);
+    PosizionaInTwips(etichettaCF, 135, 4635, 2880, 255);
+    cmbCF = Lista(fraSez, "cmbCF");
+    PosizionaInTwips(cmbCF, 3735, 4545, 1005, 375);
+    PosizionaInTwips(Etichetta(fraSez, QStringLiteral("cm"), arial), 4905, 4635, 315, 255);
+    etichettaSS->setBuddy(cmbSSTravetto);
+    etichettaCF->setBuddy(cmbCF);
+
+    fraSol = Cornice(fraGeometria, "fraSol");
+    PosizionaInTwips(fraSol, 5850, 180, 4065, 5055);
+    picSolGen = RiquadroSchizzo(fraSol, "picSolGen");
+    PosizionaInTwips(picSolGen, 90, 225, 3885, 2760);
+
+    auto *fraTipoSolaio = GruppoSenzaBordo(fraSol, "fraTipoSolaio");
+    PosizionaInTwips(fraTipoSolaio, 45, 3330, 3840, 375);
+    optTipoSolaio[0] = new OpzioneACapo(QStringLiteral("Intermedio"), fraTipoSolaio);
+    PosizionaInTwips(optTipoSolaio[0], 135, 45, 1455, 255);
+    optTipoSolaio[1] = new OpzioneACapo(QStringLiteral("Copertura"), fraTipoSolaio);
+    PosizionaInTwips(optTipoSolaio[1], 2115, 45, 1410, 255);
+    for (int i = 0; i < 2; ++i) {
+        optTipoSolaio[i]->setObjectName(QStringLiteral("optTipoSolaio(%1)").arg(i));
+        optTipoSolaio[i]->setFont(arial);
+    }
+
+    auto *etichettaLC = Etichetta(fraSol, QStringLiteral("Luce Calcolo Solaio (LC)"), arial);
+    PosizionaInTwips(etichettaLC, 180, 3690, 2430, 255);
+    txtLuceNettaSolaio = Casella(fraSol, "txtLuceNettaSolaio");
+    PosizionaInTwips(txtLuceNettaSolaio, 180, 4005, 825, 315);
+    PosizionaInTwips(Etichetta(fraSol, QStringLiteral("m"), arial), 1125, 4050, 195, 255);
+    auto *etichettaQ = Etichetta(fraSol, QStringLiteral("Sovraccarico  (q)"), arial);
+    PosizionaInTwips(etichettaQ, 180, 4365, 1680, 255);
+    txtSovracAcc = Casella(fraSol, "txtSovracAcc");
+    PosizionaInTwips(txtSovracAcc, 180, 4635, 825, 315);
+    PosizionaInTwips(Etichetta(fraSol, QStringLiteral("daN/m2"), arial), 1080, 4725, 765, 255);
+    etichettaLC->setBuddy(txtLuceNettaSolaio);
+    etichettaQ->setBuddy(txtSovracAcc);
+}
+
+void frmCalFerSol::CreaPulsanti()
+{
+    const auto pulsante = [this](const char *nome, const QString &testo) {
+        auto *p = new QToolButton(this);
+        p->setObjectName(QString::fromLatin1(nome));
+        p->setText(testo);
+        p->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        p->setIconSize(QSize(32, 32));
+        p->setFocusPolicy(Qt::StrongFocus);
+        QFont font(QStringLiteral("Arial Narrow"));
+        font.setPointSizeF(11.25);
+        font.setBold(true);
+        p->setFont(font);
+        return p;
+    };
+    cmdStampa = pulsante("cmdStampa", QStringLiteral("Stam&pa"));
+    PosizionaInTwips(cmdStampa, 10215, 3870, 1275, 915);
+    cmdCalcola = pulsante("cmdCalcola", QStringLiteral("&Calcola"));
+    PosizionaInTwips(cmdCalcola, 10215, 4860, 1275, 1005);
+    cmdEsci = pulsante("cmdEsci", QStringLiteral("&Esci"));
+    PosizionaInTwips(cmdEsci, 10215, 5940, 1275, 1050);
+}
+
+void frmCalFerSol::ImpostaOrdineTabulazione()
+{
+    const QWidget *ordine[] = {
+        cmdStampa,         cmdCalcola,         cmdEsci,          optTipoCampata[0],
+        optTipoCampata[1], optTipoSolaio[0],   optTipoSolaio[1], cmbCF,
+        cmbSSTravetto,     txtLuceNettaSolaio, txtSovracAcc};
+    for (size_t i = 1; i < std::size(ordine); ++i)
+        setTabOrder(const_cast<QWidget *>(ordine[i - 1]), const_cast<QWidget *>(ordine[i]));
+}
+
+void frmCalFerSol::CollegaSegnali()
+{
+    connect(cmdCalcola, &QToolButton::clicked, this, &frmCalFerSol::cmdCalcola_Click);
+    connect(cmdEsci, &QToolButton::clicked, this, &frmCalFerSol::cmdEsci_Click);
+    connect(cmdStampa, &QToolButton::clicked, this, &frmCalFerSol::StampaRichiesta);
+    txtLuceNettaSolaio->installEventFilter(this);
+    txtSovracAcc->installEventFilter(this);
+}
+
+void frmCalFerSol::Form_Load()
+{
+    if (auto *cornice = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        cornice->move(0, 0);
+    Progetto.SeparatoreDecimale =
+        QLocale().toString(1.0 / 2).contains(u',') ? QStringLiteral(",") : QStringLiteral(".");
+    InizializzaTabelle();
+    RiempiListe();
+    optTipoSolaio[0]->setChecked(true);
+    optTipoCampata[0]->setChecked(true);
+    cmbCF->setCurrentText(QStringLiteral("2"));
+    cmbSSTravetto->setCurrentText(QStringLiteral("4"));
+    Progetto.SpessoreST = Numeri::TestoInIntero(cmbSSTravetto->currentText());
+    ImpostaValoriIniziali();
+    cmdStampa->setFocus();
+    emit FinestraCaricata();
+}
+
+void frmCalFerSol::RiempiListe()
+{
+    for (int spessore = 4; spessore <= 8; ++spessore)
+        cmbSSTravetto->addItem(QString::number(spessore));
+    // Written as the engine reads them back: the locale's separator, no trailing zeros.
+    for (double copriferro = 2; copriferro <= 4; copriferro += 0.5)
+        cmbCF->addItem(Numeri::DoubleInTesto(copriferro));
+}
+
+void frmCalFerSol::cmdCalcola_Click()
+{
+    Progetto.HTravettoMinimo = Intero(0);
+    CalcolaSolaio();
+}
+
+void frmCalFerSol::cmdEsci_Click()
+{
+    if (auto *cornice = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        cornice->close();
+    else
+        close();
+}
+
+void frmCalFerSol::closeEvent(QCloseEvent *evento)
+{
+    evento->accept();
+    emit FinestraScaricata();
+}
+
+bool frmCalFerSol::eventFilter(QObject *oggetto, QEvent *evento)
+{
+    auto *casella = qobject_cast<QLineEdit *>(oggetto);
+    if (!casella)
+        return QWidget::eventFilter(oggetto, evento);
+    switch (evento->type()) {
+    case QEvent::KeyPress:
+        return ConverteTastoDecimale(casella, static_cast<QKeyEvent *>(evento));
+    case QEvent::FocusIn:
+        casella->selectAll();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(oggetto, evento);
+}
+
+// Under a decimal comma a typed "." reaches the box as ",". Only typed keys
+// pass through here; pasted text is left as it is.
+bool frmCalFerSol::ConverteTastoDecimale(QLineEdit *casella, QKeyEvent *tasto)
+{
+    if (Progetto.SeparatoreDecimale != u"," || tasto->text() != u".")
+        return false;
+    QKeyEvent virgola(QEvent::KeyPress, Qt::Key_Comma, tasto->modifiers(), QStringLiteral(","),
+                      tasto->isAutoRepeat(), ushort(tasto->count()));
+    QCoreApplication::sendEvent(casella, &virgola);
+    return true;
+}

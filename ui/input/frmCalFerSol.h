@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QToolButton;
+
+// The input window: the kind of slab, the static scheme, span, load, cover
+// and polystyrene thickness. It keeps no data beyond its controls; the
+// calculation reads them by name.
+class frmCalFerSol : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmCalFerSol(QWidget *parent = nullptr);
+
+    // Load sequence: separator, tables, lists, defaults, design settings.
+    // Runs once the window sits in the main window, so the toolbar can follow.
+    void Form_Load();
+
+    QRadioButton *optTipoSolaio[2];
+    QRadioButton *optTipoCampata[2];
+    QLineEdit *txtLuceNettaSolaio;
+    QLineEdit *txtSovracAcc;
+    QComboBox *cmbCF;
+    QComboBox *cmbSSTravetto;
+    QToolButton *cmdStampa;
+    QToolButton *cmdCalcola;
+    QToolButton *cmdEsci;
+
+    // The sketch boxes and frames the explanatory drawings live in.
+    QWidget *picCampate;
+    QWidget *picSolGen;
+    QGroupBox *fraSez;
+    QGroupBox *fraSol;
+
+signals:
+    // The main window follows these with its toolbar: the open set after
+    // the load, the closed-window set after the unload.
+    void FinestraCaricata();
+    void FinestraScaricata();
+    // "Stam&pa": the main window prints the active child window.
+    void StampaRichiesta();
+
+protected:
+    bool eventFilter(QObject *oggetto, QEvent *evento) override;
+    void closeEvent(QCloseEvent *evento) override;
+
+private slots:
+    void cmdCalcola_Click();
+    void cmdEsci_Click();
+
+private:
+    void CreaImpostazioni();
+    void CreaSchemaStatico();
+    void CreaGeometria();
+    void CreaPulsanti();
+    void ImpostaOrdineTabulazione();
+    void CollegaSegnali();
+    void RiempiListe();
+
+    bool ConverteTastoDecimale(QLineEdit *casella, QKeyEvent *tasto);
+};
