@@ -1,13 +1,312 @@
 #include "mdiVelmora.h"
 
+#include "Centratura.h"
+#include "ImmaginiLista.h"
+#include "Stampa.h"
+#include "common/Twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QList>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QStatusBar>
+#include <QSvgRenderer>
+#include <QToolBar>
+
+#include <exception>
+
+namespace {
+
+const QString Titolo = QStringLiteral("FELTRANOVA");
+
+constexpr int LarghezzaTwips = 12000;
+constexpr int AltezzaTwips = 9000;
+const QSize MisuraSfondo(780, 621);
+
+// The workspace, with the building-site picture at its top-left corner over
+// the workspace colour.
+class AreaLavoro : public QMdiArea {
+public:
+    explicit AreaLavoro(QWidget *parent)
+        : QMdiArea(parent)
+    {
+        setObjectName(QStringLiteral("AreaLavoro"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QMdiArea::paintEvent(event);
+        QPainter pittore(viewport());
+        pittore.drawPixmap(QPoint(0, 0), Sfondo());
+    }
+
+private:
+    const QPixmap &Sfondo()
+    {
+        const qreal scala = devicePixelRatioF();
+        if (sfondo.isNull() || sfondo.devicePixelRatio() != scala) {
+            sfondo = QPixmap(MisuraSfondo * scala);
+            sfondo.setDevicePixelRatio(scala);
+            sfondo.fill(Qt::transparent);
+            QPainter pittore(&sfondo);
+            QSvgRenderer(QStringLiteral(":/shell/sfondo.svg"))
+                .render(&pittore, QRectF(QPointF(0, 0), MisuraSfondo));
+        }
+        return sfondo;
+    }
+
+    QPixmap sfondo;
+};
+
+} // namespace
 
 mdiVelmora::mdiVelmora(QWidget *parent)
     : QMainWindow(parent)
-    , area(new QMdiArea(this))
+    , area(new AreaLavoro(this))
+    , destinazioneStampa(std::make_unique<StampantePredefinita>())
 {
     setObjectName(QStringLiteral("mdiVelmora"));
-    setWindowTitle(QStringLiteral("FELTRANOVA"));
+    setWindowTitle(Titolo);
+    setWindowIcon(IconaApplicazione());
+    // The bars are part of the frame: no menu to hide or move them.
+    setContextMenuPolicy(Qt::NoContextMenu);
     setCentralWidget(area);
-    resize(800, 600);
+
+    CreaMenu();
+    CreaBarraStrumenti();
+    CreaBarraStato();
+    CollegaComandi();
+
+    // Until a window applies its own set, only what needs no window is on.
+    AbilitaPulsanti(InsiemeFinestraChiusa);
+    DimensionaECentra();
+}
+
+mdiVelmora::~mdiVelmora() = default;
+
+QAction *mdiVelmora::AggiungiVoce(QMenu *menu, const QString &nome, const QString &testo)
+{
+    QAction *voce = menu->addAction(testo);
+    voce->setObjectName(nome);
+    return voce;
+}
+
+void mdiVelmora::CreaMenu()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    const QList<QAction *> senzaComando{
+        AggiungiVoce(mnuFile, QStringLiteral("ItemNuovo"), QStringLiteral("&Nuovo")),
+        AggiungiVoce(mnuFile, QStringLiteral("ItemExport"), QStringLiteral("E&xport")),
+        AggiungiVoce(mnuFile, QStringLiteral("itemApri"), QStringLiteral("&Apri")),
+        AggiungiVoce(mnuFile, QStringLiteral("itemSalva"), QStringLiteral("&Salva")),
+    };
+    itemStampa = AggiungiVoce(mnuFile, QStringLiteral("itemStampa"), QStringLiteral("Stam&pa"));
+    itemEsci = AggiungiVoce(mnuFile, QStringLiteral("itemEsci"), QStringLiteral("&Esci"));
+
+    mnuSolai = menuBar()->addMenu(QStringLiteral("&Solai"));
+    mnuSolai->setObjectName(QStringLiteral("mnuSolai"));
+    AggiungiVoce(mnuSolai, QStringLiteral("itemCalFerri"), QStringLiteral("&Calcolo Ferri"));
+
+    mnuAiuto = menuBar()->addMenu(QStringLiteral("&Aiuto"));
+    mnuAiuto->setObjectName(QStringLiteral("mnuAiuto"));
+    AggiungiVoce(mnuAiuto, QStringLiteral("itemInfo"), QStringLiteral("&Info Software"));
+    QAction *itemQuaranel =
+        AggiungiVoce(mnuAiuto, QStringLiteral("itemQuaranel"), QStringLiteral("Info &Quaranel"));
+    AggiungiVoce(mnuAiuto, QStringLiteral("itemVelmora"), QStringLiteral("Info &Velmora"));
+
+    for (QAction *voce : senzaComando)
+        voce->setEnabled(false);
+    itemQuaranel->setEnabled(false);
+}
+
+QAction *mdiVelmora::AggiungiPulsante(const QString &chiave, const QString &suggerimento,
+                                      int immagine)
+{
+    QAction *pulsante = tlbMdi->addAction(ImmagineLista(immagine), QString());
+    pulsante->setObjectName(chiave);
+    pulsante->setToolTip(suggerimento);
+    return pulsante;
+}
+
+void mdiVelmora::CreaBarraStrumenti()
+{
+    tlbMdi = new QToolBar(this);
+    tlbMdi->setObjectName(QStringLiteral("tlbMdi"));
+    tlbMdi->setMovable(false);
+    tlbMdi->setFloatable(false);
+    tlbMdi->setIconSize(QSize(16, 16));
+    tlbMdi->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    addToolBar(Qt::TopToolBarArea, tlbMdi);
+
+    AggiungiPulsante(QStringLiteral("ApriForm"), QStringLiteral("Apri Maschera Pre Dim Solai"), 1);
+    tlbMdi->addSeparator();
+    AggiungiPulsante(QStringLiteral("Pulisci"), QStringLiteral("Pulisci Campi di Input"), 2);
+    AggiungiPulsante(QStringLiteral("Calcola"), QStringLiteral("Pre Dimensiona Solaio Velmora"), 3);
+    AggiungiPulsante(QStringLiteral("Modifica"), QStringLiteral("Modifica Altezza Travetto"), 4);
+    AggiungiPulsante(QStringLiteral("Back"), QStringLiteral("Ritorna alla Maschera Precedente"), 6);
+    tlbMdi->addSeparator();
+    AggiungiPulsante(QStringLiteral("Stampa"), QStringLiteral("Stampa Videata"), 5);
+    AggiungiPulsante(QStringLiteral("Esporta"), QStringLiteral("Esporta in Excel"), 7);
+    tlbMdi->addSeparator();
+    AggiungiPulsante(QStringLiteral("Info"), QStringLiteral("Info Software - Velmora"), 8);
+    tlbMdi->addSeparator();
+    AggiungiPulsante(QStringLiteral("Esci"), QStringLiteral("Esci"), 9);
+}
+
+void mdiVelmora::CreaBarraStato()
+{
+    stbMdi = new QStatusBar(this);
+    stbMdi->setObjectName(QStringLiteral("stbMdi"));
+    auto *pannello = new QLabel(stbMdi);
+    pannello->setObjectName(QStringLiteral("Panels(1)"));
+    pannello->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    stbMdi->addWidget(pannello, 1);
+    setStatusBar(stbMdi);
+}
+
+void mdiVelmora::CollegaComandi()
+{
+    connect(tlbMdi, &QToolBar::actionTriggered, this, &mdiVelmora::tlbMdi_ButtonClick);
+
+    // The menu's print entry follows the toolbar's, so it is offered exactly
+    // when there is a window to print.
+    QAction *pulsanteStampa = tlbMdi->findChild<QAction *>(QStringLiteral("Stampa"));
+    connect(pulsanteStampa, &QAction::enabledChanged, itemStampa, &QAction::setEnabled);
+    itemStampa->setEnabled(pulsanteStampa->isEnabled());
+    connect(itemStampa, &QAction::triggered, this,
+            [this] { StampaVideo(OrigineStampa::MenuFile); });
+    connect(itemEsci, &QAction::triggered, this, &QWidget::close);
+}
+
+void mdiVelmora::DimensionaECentra()
+{
+    const QSize misura(PixelDaTwips(LarghezzaTwips), PixelDaTwips(AltezzaTwips));
+    resize(misura);
+    if (const QScreen *schermo = screen()) {
+        const QRect geometria = schermo->geometry();
+        move(geometria.topLeft() + PosizioneCentrata(geometria.size(), misura));
+    }
+}
+
+void mdiVelmora::AbilitaPulsanti(bool ApriForm, bool Pulisci, bool Calcola, bool Modifica,
+                                 bool Back, bool Stampa, bool Esporta, bool Info, bool Esci)
+{
+    AbilitaPulsanti(
+        InsiemePulsanti{ApriForm, Pulisci, Calcola, Modifica, Back, Stampa, Esporta, Info, Esci});
+}
+
+void mdiVelmora::AbilitaPulsanti(const InsiemePulsanti &insieme)
+{
+    for (std::size_t i = 0; i < ChiaviPulsanti.size(); ++i) {
+        if (QAction *pulsante = tlbMdi->findChild<QAction *>(ChiaviPulsanti[i]))
+            pulsante->setEnabled(insieme[i]);
+    }
+}
+
+void mdiVelmora::tlbMdi_ButtonClick(QAction *Button)
+{
+    const QString chiave = Button->objectName();
+    // A toolbar command that fails ends there, without a word.
+    try {
+        if (chiave == QLatin1String("Stampa"))
+            StampaVideo(OrigineStampa::BarraStrumenti);
+        else if (chiave == QLatin1String("Esci"))
+            close();
+    } catch (...) {
+    }
+}
+
+QMdiSubWindow *mdiVelmora::AggiungiFiglia(QWidget *finestra)
+{
+    QMdiSubWindow *cornice = area->addSubWindow(finestra);
+    cornice->setAttribute(Qt::WA_DeleteOnClose);
+    return cornice;
+}
+
+void mdiVelmora::ImpostaDestinazioneStampa(std::unique_ptr<DestinazioneStampa> destinazione)
+{
+    destinazioneStampa = std::move(destinazione);
+}
+
+void mdiVelmora::StampaVideo(OrigineStampa origine)
+{
+    if (!ConfermaStampa())
+        return;
+    QString errore;
+    bool stampata = false;
+    try {
+        stampata = StampaFinestraAttiva(errore);
+    } catch (const std::exception &eccezione) {
+        errore = QString::fromLocal8Bit(eccezione.what());
+    } catch (...) {
+        errore = QStringLiteral("errore imprevisto");
+    }
+    if (!stampata && origine != OrigineStampa::BarraStrumenti)
+        AvvisaStampaFallita(errore);
+}
+
+bool mdiVelmora::ConfermaStampa()
+{
+    QMessageBox domanda(QMessageBox::Question, Titolo, QStringLiteral("Stampare la videata?"),
+                        QMessageBox::Yes | QMessageBox::No, this);
+    domanda.setDefaultButton(QMessageBox::Yes);
+    return domanda.exec() == QMessageBox::Yes;
+}
+
+bool mdiVelmora::StampaFinestraAttiva(QString &Errore)
+{
+    // The current child window stays current while the question box has the
+    // focus, unlike the active one.
+    const QMdiSubWindow *attiva = area->currentSubWindow();
+    if (!attiva || !attiva->widget() || !attiva->isVisible()) {
+        Errore = QStringLiteral("nessuna finestra da stampare");
+        return false;
+    }
+    if (!destinazioneStampa) {
+        Errore = QStringLiteral("nessuna stampante");
+        return false;
+    }
+    return destinazioneStampa->StampaPagina(attiva->widget()->grab().toImage(), Errore);
+}
+
+void mdiVelmora::AvvisaStampaFallita(const QString &motivo)
+{
+    QMessageBox avviso(QMessageBox::Warning, Titolo,
+                       QStringLiteral("Stampa non riuscita: %1.").arg(motivo), QMessageBox::Ok,
+                       this);
+    avviso.exec();
+}
+
+void mdiVelmora::closeEvent(QCloseEvent *event)
+{
+    ChiudiFigliEFinestre();
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void mdiVelmora::ChiudiFigliEFinestre()
+{
+    // Each child window runs its own closing first, hidden ones included.
+    area->closeAllSubWindows();
+
+    QList<QPointer<QWidget>> altre;
+    for (QWidget *finestra : QApplication::topLevelWidgets()) {
+        if (finestra != this && finestra->isVisible())
+            altre.append(finestra);
+    }
+    for (const QPointer<QWidget> &finestra : altre) {
+        if (finestra)
+            finestra->close();
+    }
 }

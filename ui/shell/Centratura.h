@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+
+// Top-left corner, relative to the screen's own corner, of a window of the
+// given size centred on a screen of the given size (both in pixels). The
+// offsets are worked out in twips, halves rounded to the even twip, and are
+// never negative: a window larger than the screen keeps its title bar and
+// menus reachable at the top-left corner.
+QPoint PosizioneCentrata(const QSize &schermo, const QSize &finestra);
+
+// Half of a whole number, a half rounded to the even neighbour.
+constexpr int MetaPari(int n)
+{
+    const int meta = n / 2; // towards zero
+    if (n % 2 == 0 || meta % 2 == 0)
+        return meta;
+    return n > 0 ? meta + 1 : meta - 1;
+}
