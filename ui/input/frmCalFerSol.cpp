@@ -1,8 +1,11 @@
 #include "frmCalFerSol.h"
 
 #include "OpzioneACapo.h"
+#include "common/AreaDisegno.h"
+#include "common/ElementiGrafici.h"
 #include "common/Twips.h"
 #include "modVelmora.h"
+#include "shell/ImmaginiLista.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -21,6 +24,7 @@ namespace {
 const QColor Grigio(192, 192, 192);
 const QColor Bianco(255, 255, 255);
 const QColor Rosso(255, 0, 0);
+const QColor Blu(0, 0, 128);
 
 QFont Arial(qreal punti, bool grassetto = false)
 {
@@ -39,11 +43,21 @@ void ColoraSfondo(QWidget *widget, const QColor &colore)
     widget->setAutoFillBackground(true);
 }
 
-// A frame with a border and no caption, or with one.
-QGroupBox *Cornice(QWidget *contenitore, const char *nome, const QString &titolo = QString())
+// A frame with a caption.
+QGroupBox *CorniceConTitolo(QWidget *contenitore, const char *nome, const QString &titolo)
 {
     auto *cornice = new QGroupBox(titolo, contenitore);
     cornice->setObjectName(QString::fromLatin1(nome));
+    ColoraSfondo(cornice, Grigio);
+    return cornice;
+}
+
+// A frame with a border and no caption; drawings may lie on it.
+AreaDisegno *Cornice(QWidget *contenitore, const char *nome)
+{
+    auto *cornice = new AreaDisegno(contenitore);
+    cornice->setObjectName(QString::fromLatin1(nome));
+    cornice->setFrameStyle(QFrame::Box | QFrame::Sunken);
     ColoraSfondo(cornice, Grigio);
     return cornice;
 }
@@ -82,9 +96,9 @@ QLineEdit *Casella(QWidget *contenitore, const char *nome)
     return casella;
 }
 
-QWidget *RiquadroSchizzo(QWidget *contenitore, const char *nome)
+AreaDisegno *RiquadroSchizzo(QWidget *contenitore, const char *nome)
 {
-    auto *riquadro = new QFrame(contenitore);
+    auto *riquadro = new AreaDisegno(contenitore);
     riquadro->setObjectName(QString::fromLatin1(nome));
     riquadro->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     ColoraSfondo(riquadro, Bianco);
@@ -101,6 +115,7 @@ frmCalFerSol::frmCalFerSol(QWidget *parent)
     setFixedSize(PixelDaTwips(11610), PixelDaTwips(7125));
     setFont(Arial(8.25));
 
+    CreaSfondo();
     CreaImpostazioni();
     CreaSchemaStatico();
     CreaGeometria();
@@ -109,9 +124,31 @@ frmCalFerSol::frmCalFerSol(QWidget *parent)
     CollegaSegnali();
 }
 
+// Everything that lies on the client area itself, beneath the frames and
+// buttons: the faint background picture, the product picture and the two
+// navy rectangles.
+void frmCalFerSol::CreaSfondo()
+{
+    areaFinestra = new AreaDisegno(this);
+    areaFinestra->setObjectName(QStringLiteral("areaFinestra"));
+    areaFinestra->setGeometry(rect());
+    new ElementoImmagine(areaFinestra, QStringLiteral("imgVare"),
+                         QStringLiteral(":/windows/SfondoCalcolo.svg"), 0, 45, 11760, 7260);
+    const auto rettangoloBlu = [this](const char *nome, int left, int top, int width, int height) {
+        auto *forma = new ElementoForma(areaFinestra, QString::fromLatin1(nome),
+                                        ElementoForma::Rettangolo, left, top, width, height);
+        forma->setBorderColor(Blu);
+        forma->setBorderWidth(2);
+    };
+    rettangoloBlu("Shape7", 10125, 1890, 1455, 1815);
+    new ElementoImmagine(areaFinestra, QStringLiteral("Image1"),
+                         QStringLiteral(":/windows/Pannelli.svg"), 10170, 2115, 1350, 1035);
+    rettangoloBlu("Shape1", 10125, 3780, 1455, 3345);
+}
+
 void frmCalFerSol::CreaImpostazioni()
 {
-    auto *fraMateriali = Cornice(this, "fraMateriali", QStringLiteral("Impostazioni"));
+    auto *fraMateriali = CorniceConTitolo(this, "fraMateriali", QStringLiteral("Impostazioni"));
     fraMateriali->setFont(Arial(9));
     PosizionaInTwips(fraMateriali, 90, 90, 4200, 1635);
     const struct {
@@ -226,10 +263,13 @@ void frmCalFerSol::CreaPulsanti()
         return p;
     };
     cmdStampa = pulsante("cmdStampa", QStringLiteral("Stam&pa"));
+    cmdStampa->setIcon(ImmagineLista(5));
     PosizionaInTwips(cmdStampa, 10215, 3870, 1275, 915);
     cmdCalcola = pulsante("cmdCalcola", QStringLiteral("&Calcola"));
+    cmdCalcola->setIcon(ImmagineLista(3));
     PosizionaInTwips(cmdCalcola, 10215, 4860, 1275, 1005);
     cmdEsci = pulsante("cmdEsci", QStringLiteral("&Esci"));
+    cmdEsci->setIcon(ImmagineLista(9));
     PosizionaInTwips(cmdEsci, 10215, 5940, 1275, 1050);
 }
 

@@ -2,9 +2,8 @@
 
 #include <QWidget>
 
+class AreaDisegno;
 class QComboBox;
-class QFrame;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -33,11 +32,13 @@ public:
     QToolButton *cmdCalcola;
     QToolButton *cmdEsci;
 
-    // The sketch boxes and frames the explanatory drawings live in.
-    QWidget *picCampate;
-    QWidget *picSolGen;
-    QGroupBox *fraSez;
-    QGroupBox *fraSol;
+    // The client area and the sketch boxes and frames the explanatory
+    // drawings live in.
+    AreaDisegno *areaFinestra;
+    AreaDisegno *picCampate;
+    AreaDisegno *picSolGen;
+    AreaDisegno *fraSez;
+    AreaDisegno *fraSol;
 
 signals:
     // The main window follows these with its toolbar: the open set after
@@ -56,6 +57,7 @@ private slots:
     void cmdEsci_Click();
 
 private:
+    void CreaSfondo();
     void CreaImpostazioni();
     void CreaSchemaStatico();
     void CreaGeometria();
