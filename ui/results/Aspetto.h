@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+
+class QLabel;
+class QToolButton;
+class QWidget;
+
+// Colours, fonts and the graphical buttons the result window and the
+// revision dialog share.
+namespace Aspetto {
+
+inline const QColor Blu(0, 0, 128);
+inline const QColor Pesca(255, 224, 192);
+inline const QColor Rosso(255, 0, 0);
+inline const QColor Argento(192, 192, 192);
+
+QFont Arial(qreal punti, bool grassetto = false);
+
+// A label in the given colour.
+QLabel *Etichetta(QWidget *contenitore, const QString &testo, const QFont &font,
+                  const QColor &colore);
+
+// A button with a 32-pixel icon above its caption, as on the input window.
+QToolButton *PulsanteGrafico(QWidget *contenitore, const char *nome, const QString &testo,
+                             const QIcon &icona);
+
+// An icon drawn from an SVG picture at every size a button may ask for, so it
+// stays sharp on high-density screens even without Qt's SVG icon plugin.
+QIcon IconaSvg(const QString &percorso);
+
+} // namespace Aspetto
