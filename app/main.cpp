@@ -1,5 +1,5 @@
+#include "shell/GestioneFinestre.h"
 #include "shell/ImmaginiLista.h"
-#include "shell/RegistroFinestre.h"
 #include "shell/TraduzioneQt.h"
 
 #include <QApplication>
@@ -9,6 +9,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     CaricaTraduzioneQt(app);
     QApplication::setWindowIcon(IconaApplicazione());
-    Registro.CaricaPrincipale();
+    CollegaMotoreAlleFinestre();
+    CaricaCalFerSol();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "mdiVelmora.h"
 
 #include "Centratura.h"
+#include "GestioneFinestre.h"
 #include "ImmaginiLista.h"
 #include "Stampa.h"
 #include "common/Twips.h"
@@ -187,6 +188,8 @@ void mdiVelmora::CollegaComandi()
     connect(itemStampa, &QAction::triggered, this,
             [this] { StampaVideo(OrigineStampa::MenuFile); });
     connect(itemEsci, &QAction::triggered, this, &QWidget::close);
+    connect(findChild<QAction *>(QStringLiteral("itemCalFerri")), &QAction::triggered, this,
+            [] { CaricaCalFerSol(); });
 }
 
 void mdiVelmora::DimensionaECentra()
@@ -219,7 +222,17 @@ void mdiVelmora::tlbMdi_ButtonClick(QAction *Button)
     const QString chiave = Button->objectName();
     // A toolbar command that fails ends there, without a word.
     try {
-        if (chiave == QLatin1String("Stampa"))
+        if (chiave == QLatin1String("ApriForm"))
+            CaricaCalFerSol();
+        else if (chiave == QLatin1String("Pulisci"))
+            PulisciInput();
+        else if (chiave == QLatin1String("Calcola"))
+            ComandoCalcola();
+        else if (chiave == QLatin1String("Modifica"))
+            ApriModifica();
+        else if (chiave == QLatin1String("Back"))
+            TornaIndietro(area->currentSubWindow() ? area->currentSubWindow()->widget() : nullptr);
+        else if (chiave == QLatin1String("Stampa"))
             StampaVideo(OrigineStampa::BarraStrumenti);
         else if (chiave == QLatin1String("Esci"))
             close();
@@ -297,6 +310,7 @@ void mdiVelmora::closeEvent(QCloseEvent *event)
 
 void mdiVelmora::ChiudiFigliEFinestre()
 {
+    chiusuraInCorso = true;
     // Each child window runs its own closing first, hidden ones included.
     area->closeAllSubWindows();
 

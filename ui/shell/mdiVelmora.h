@@ -46,6 +46,9 @@ public:
 
     QMdiArea *AreaFiglie() const { return area; }
 
+    // True while closing: the child windows' unloads then change nothing else.
+    bool InChiusura() const { return chiusuraInCorso; }
+
     // Replaces the default printer, e.g. with a PDF file.
     void ImpostaDestinazioneStampa(std::unique_ptr<DestinazioneStampa> destinazione);
 
@@ -79,4 +82,5 @@ private:
     QAction *itemStampa = nullptr;
     QAction *itemEsci = nullptr;
     std::unique_ptr<DestinazioneStampa> destinazioneStampa;
+    bool chiusuraInCorso = false;
 };

@@ -1,0 +1,256 @@
+#include "GestioneFinestre.h"
+
+#include "RegistroFinestre.h"
+#include "input/frmCalFerSol.h"
+#include "modVelmora.h"
+#include "results/frmModifica.h"
+#include "results/frmOutPut2.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QRadioButton>
+
+namespace {
+
+const char *ProprietaScaricataDaCodice = "velmoraScaricataDaCodice";
+
+QMdiSubWindow *Cornice(QWidget *finestra)
+{
+    return finestra ? qobject_cast<QMdiSubWindow *>(finestra->parentWidget()) : nullptr;
+}
+
+void ApplicaInsieme(const InsiemePulsanti &insieme)
+{
+    if (Registro.Principale)
+        Registro.Principale->AbilitaPulsanti(insieme);
+}
+
+void StampaDaFinestra()
+{
+    if (Registro.Principale)
+        Registro.Principale->StampaVideo(OrigineStampa::PulsanteFinestra);
+}
+
+// A child window with a fixed size: title, system menu, minimise and close,
+// no maximise and no resizing.
+QMdiSubWindow *AggiungiFigliaFissa(QWidget *finestra)
+{
+    QMdiSubWindow *cornice = Registro.CaricaPrincipale()->AggiungiFiglia(finestra);
+    cornice->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    cornice->setWindowIcon(finestra->windowIcon());
+    cornice->adjustSize();
+    cornice->setFixedSize(cornice->size());
+    return cornice;
+}
+
+// Closing the result window with its close box goes back like "&Back";
+// unloads by the program itself (a revision, "&Back", the main window
+// closing) do not.
+void DopoScaricamentoRisultati(frmOutPut2 *finestra)
+{
+    ApplicaInsieme(InsiemeAperto);
+    const bool daCodice = finestra->property(ProprietaScaricataDaCodice).toBool();
+    const bool chiusuraApplicazione = !Registro.Principale || Registro.Principale->InChiusura();
+    if (!daCodice && !chiusuraApplicazione && CalFerSolCaricata())
+        MostraFinestra(CalFerSolCaricata());
+}
+
+// What the engine sees of the windows. The input controls are read by name;
+// when the input window is not loaded they read as a freshly loaded window
+// would, which is what the engine found in the original program.
+class FinestreApplicazione : public Finestre {
+public:
+    QString TestoControllo(const QString &nome) override
+    {
+        if (frmCalFerSol *input = CalFerSolCaricata()) {
+            if (auto *casella = input->findChild<QLineEdit *>(nome))
+                return casella->text();
+            if (auto *lista = input->findChild<QComboBox *>(nome))
+                return lista->currentText();
+        }
+        if (nome == u"cmbCF")
+            return QStringLiteral("2");
+        if (nome == u"cmbSSTravetto")
+            return QStringLiteral("4");
+        return QStringLiteral("0");
+    }
+
+    bool ValoreOpzione(const QString &nome) override
+    {
+        if (frmCalFerSol *input = CalFerSolCaricata()) {
+            if (auto *opzione = input->findChild<QRadioButton *>(nome))
+                return opzione->isChecked();
+        }
+        return nome.endsWith(u"(0)");
+    }
+
+    void ImpostaFuoco(const QString &nome) override
+    {
+        frmCalFerSol *input = CalFerSolCaricata();
+        if (!input)
+            return;
+        MostraFinestra(input);
+        if (auto *controllo = input->findChild<QWidget *>(nome))
+            controllo->setFocus(Qt::OtherFocusReason);
+    }
+
+    void ScriviRisultato(const QString &nome, const QString &testo) override
+    {
+        CaricaOutPut2()->ScriviCasella(nome, testo);
+    }
+
+    void NascondiInput() override
+    {
+        if (QMdiSubWindow *cornice = Cornice(CalFerSolCaricata()))
+            cornice->hide();
+    }
+
+    void MostraFinestraRisultati() override { MostraFinestra(OutPut2Caricata()); }
+
+    void MostraAvviso(const QString &testo, const QString &titolo) override
+    {
+        QMessageBox avviso(QMessageBox::Warning, titolo, testo, QMessageBox::Ok,
+                           Registro.Principale);
+        avviso.exec();
+    }
+};
+
+} // namespace
+
+frmCalFerSol *CalFerSolCaricata()
+{
+    return qobject_cast<frmCalFerSol *>(Registro.CalFerSol.data());
+}
+
+frmOutPut2 *OutPut2Caricata()
+{
+    return qobject_cast<frmOutPut2 *>(Registro.OutPut2.data());
+}
+
+frmModifica *ModificaCaricata()
+{
+    return qobject_cast<frmModifica *>(Registro.Modifica.data());
+}
+
+frmCalFerSol *CaricaCalFerSol()
+{
+    if (frmCalFerSol *caricata = CalFerSolCaricata())
+        return caricata;
+    auto *finestra = new frmCalFerSol;
+    Registro.CalFerSol = finestra;
+    QObject::connect(finestra, &frmCalFerSol::FinestraCaricata,
+                     [] { ApplicaInsieme(InsiemeAperto); });
+    QObject::connect(finestra, &frmCalFerSol::FinestraScaricata,
+                     [] { ApplicaInsieme(InsiemeFinestraChiusa); });
+    QObject::connect(finestra, &frmCalFerSol::StampaRichiesta, &StampaDaFinestra);
+    AggiungiFigliaFissa(finestra)->show();
+    finestra->Form_Load();
+    return finestra;
+}
+
+frmOutPut2 *CaricaOutPut2()
+{
+    if (frmOutPut2 *caricata = OutPut2Caricata())
+        return caricata;
+    auto *finestra = new frmOutPut2;
+    Registro.OutPut2 = finestra;
+    QObject::connect(finestra, &frmOutPut2::FinestraCaricata,
+                     [] { ApplicaInsieme(InsiemeRisultati); });
+    QObject::connect(finestra, &frmOutPut2::FinestraScaricata, finestra,
+                     [finestra] { DopoScaricamentoRisultati(finestra); });
+    QObject::connect(finestra, &frmOutPut2::StampaRichiesta, &StampaDaFinestra);
+    QObject::connect(finestra, &frmOutPut2::ModificaRichiesta, &ApriModifica);
+    QObject::connect(finestra, &frmOutPut2::BackRichiesto, finestra,
+                     [finestra] { TornaIndietro(finestra); });
+    AggiungiFigliaFissa(finestra)->show();
+    finestra->Form_Load();
+    return finestra;
+}
+
+frmModifica *CaricaModifica()
+{
+    if (frmModifica *caricata = ModificaCaricata())
+        return caricata;
+    auto *finestra = new frmModifica;
+    Registro.Modifica = finestra;
+    QObject::connect(finestra, &frmModifica::FinestraCaricata,
+                     [] { ApplicaInsieme(InsiemeDialogo); });
+    // Left without a confirmation, the dialog gives the toolbar back to the
+    // result window it came from.
+    QObject::connect(finestra, &frmModifica::FinestraScaricata, [](bool confermata) {
+        if (!confermata && OutPut2Caricata() &&
+            !(Registro.Principale && Registro.Principale->InChiusura()))
+            ApplicaInsieme(InsiemeRisultati);
+    });
+    QObject::connect(finestra, &frmModifica::ScaricaRisultatiRichiesto,
+                     [] { ScaricaFinestra(OutPut2Caricata()); });
+    QObject::connect(finestra, &frmModifica::MostraRisultatiRichiesto,
+                     [] { MostraFinestra(OutPut2Caricata()); });
+    AggiungiFigliaFissa(finestra)->show();
+    finestra->Form_Load();
+    return finestra;
+}
+
+void ScaricaFinestra(QWidget *finestra)
+{
+    if (!finestra)
+        return;
+    finestra->setProperty(ProprietaScaricataDaCodice, true);
+    if (QMdiSubWindow *cornice = Cornice(finestra))
+        cornice->close();
+    else
+        finestra->close();
+}
+
+void MostraFinestra(QWidget *finestra)
+{
+    QMdiSubWindow *cornice = Cornice(finestra);
+    if (!cornice)
+        return;
+    cornice->show();
+    cornice->mdiArea()->setActiveSubWindow(cornice);
+}
+
+void TornaIndietro(QWidget *finestra)
+{
+    // Going back from the input window itself would unload it with all the
+    // user's entries; it only has to come to the front.
+    if (finestra != CalFerSolCaricata())
+        ScaricaFinestra(finestra);
+    MostraFinestra(CaricaCalFerSol());
+}
+
+void ApriModifica()
+{
+    if (frmModifica *aperta = ModificaCaricata())
+        MostraFinestra(aperta);
+    else
+        CaricaModifica();
+}
+
+void PulisciInput()
+{
+    frmCalFerSol *input = CalFerSolCaricata();
+    if (!input)
+        return;
+    input->txtLuceNettaSolaio->setText(QStringLiteral("0"));
+    input->cmbSSTravetto->setCurrentText(QStringLiteral("4"));
+    input->cmbCF->setCurrentText(QStringLiteral("2"));
+    input->txtSovracAcc->setText(QStringLiteral("0"));
+}
+
+void ComandoCalcola()
+{
+    Progetto.HTravettoMinimo = Intero(0);
+    CalcolaSolaio();
+}
+
+void CollegaMotoreAlleFinestre()
+{
+    static FinestreApplicazione finestre;
+    CollegaFinestre(&finestre);
+}

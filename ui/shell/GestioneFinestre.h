@@ -1,0 +1,38 @@
+#pragma once
+
+class QWidget;
+class frmCalFerSol;
+class frmModifica;
+class frmOutPut2;
+
+// Loading, unloading and showing the child windows, and how they meet the
+// toolbar and the engine. A window is loaded on first use, at most one of
+// each, and destroyed when unloaded.
+
+// The windows if loaded, otherwise null.
+frmCalFerSol *CalFerSolCaricata();
+frmOutPut2 *OutPut2Caricata();
+frmModifica *ModificaCaricata();
+
+// Load the window unless it is loaded (the main window comes with the first
+// one) and return it. Loading shows a child window.
+frmCalFerSol *CaricaCalFerSol();
+frmOutPut2 *CaricaOutPut2();
+frmModifica *CaricaModifica();
+
+// Closes the child window that holds the given window: its unload runs.
+void ScaricaFinestra(QWidget *finestra);
+// Shows a loaded child window and makes it the active one.
+void MostraFinestra(QWidget *finestra);
+
+// Unloads the given window and shows the input window again.
+void TornaIndietro(QWidget *finestra);
+// Opens the revision dialog without blocking, or brings it to the front.
+void ApriModifica();
+// Resets the input fields to their load-time texts; the options stay.
+void PulisciInput();
+// Both Calcola commands: a fresh lower bound for revisions, then the calculation.
+void ComandoCalcola();
+
+// Lets the engine read the input window and write the result window.
+void CollegaMotoreAlleFinestre();
