@@ -27,3 +27,16 @@ inline void PosizionaInTwips(QWidget *widget, int left, int top, int width, int 
     widget->setProperty("twips", twips);
     widget->setGeometry(RettangoloDaTwips(twips));
 }
+
+// Places a caption by its twip rectangle, widened to the right when the
+// platform's font needs a few more pixels than the designed box: a caption is
+// never cut off. The "twips" property keeps the designed rectangle.
+template <typename Etichetta>
+inline void PosizionaEtichettaInTwips(Etichetta *etichetta, int left, int top, int width,
+                                      int height)
+{
+    PosizionaInTwips(etichetta, left, top, width, height);
+    const int necessaria = etichetta->sizeHint().width();
+    if (necessaria > etichetta->width())
+        etichetta->resize(necessaria, etichetta->height());
+}

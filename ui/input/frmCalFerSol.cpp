@@ -162,8 +162,8 @@ void frmCalFerSol::CreaImpostazioni()
         {"Interasse Travetti = 60 cm", 90, 1125, 4020},
     };
     for (const auto &riga : righe)
-        PosizionaInTwips(Etichetta(fraMateriali, QString::fromUtf8(riga.testo), Arial(9)),
-                         riga.left, riga.top, riga.width, 255);
+        PosizionaEtichettaInTwips(Etichetta(fraMateriali, QString::fromUtf8(riga.testo), Arial(9)),
+                                  riga.left, riga.top, riga.width, 255);
 
     auto *Label7 = Etichetta(this, QStringLiteral("QUARANEL"), Arial(12, true));
     Label7->setObjectName(QStringLiteral("Label7"));
@@ -171,7 +171,7 @@ void frmCalFerSol::CreaImpostazioni()
     tavolozza.setColor(QPalette::WindowText, Rosso);
     Label7->setPalette(tavolozza);
     Label7->setAlignment(Qt::AlignCenter);
-    PosizionaInTwips(Label7, 9855, 1485, 1695, 285);
+    PosizionaEtichettaInTwips(Label7, 9855, 1485, 1695, 285);
 }
 
 void frmCalFerSol::CreaSchemaStatico()
@@ -205,15 +205,15 @@ void frmCalFerSol::CreaGeometria()
     PosizionaInTwips(fraSez, 90, 180, 5685, 5055);
     const QFont arial = Arial(11.25);
     auto *etichettaSS = Etichetta(fraSez, QStringLiteral("Spessore SottoTravetto (SS)"), arial);
-    PosizionaInTwips(etichettaSS, 135, 4185, 2820, 255);
+    PosizionaEtichettaInTwips(etichettaSS, 135, 4185, 2820, 255);
     cmbSSTravetto = Lista(fraSez, "cmbSSTravetto");
     PosizionaInTwips(cmbSSTravetto, 3735, 4095, 1005, 375);
-    PosizionaInTwips(Etichetta(fraSez, QStringLiteral("cm"), arial), 4905, 4185, 315, 255);
+    PosizionaEtichettaInTwips(Etichetta(fraSez, QStringLiteral("cm"), arial), 4905, 4185, 315, 255);
     auto *etichettaCF = Etichetta(fraSez, QStringLiteral("Spessore Copri Ferro (CF) = "), arial);
-    PosizionaInTwips(etichettaCF, 135, 4635, 2880, 255);
+    PosizionaEtichettaInTwips(etichettaCF, 135, 4635, 2880, 255);
     cmbCF = Lista(fraSez, "cmbCF");
     PosizionaInTwips(cmbCF, 3735, 4545, 1005, 375);
-    PosizionaInTwips(Etichetta(fraSez, QStringLiteral("cm"), arial), 4905, 4635, 315, 255);
+    PosizionaEtichettaInTwips(Etichetta(fraSez, QStringLiteral("cm"), arial), 4905, 4635, 315, 255);
     etichettaSS->setBuddy(cmbSSTravetto);
     etichettaCF->setBuddy(cmbCF);
 
@@ -234,15 +234,16 @@ void frmCalFerSol::CreaGeometria()
     }
 
     auto *etichettaLC = Etichetta(fraSol, QStringLiteral("Luce Calcolo Solaio (LC)"), arial);
-    PosizionaInTwips(etichettaLC, 180, 3690, 2430, 255);
+    PosizionaEtichettaInTwips(etichettaLC, 180, 3690, 2430, 255);
     txtLuceNettaSolaio = Casella(fraSol, "txtLuceNettaSolaio");
     PosizionaInTwips(txtLuceNettaSolaio, 180, 4005, 825, 315);
-    PosizionaInTwips(Etichetta(fraSol, QStringLiteral("m"), arial), 1125, 4050, 195, 255);
+    PosizionaEtichettaInTwips(Etichetta(fraSol, QStringLiteral("m"), arial), 1125, 4050, 195, 255);
     auto *etichettaQ = Etichetta(fraSol, QStringLiteral("Sovraccarico  (q)"), arial);
-    PosizionaInTwips(etichettaQ, 180, 4365, 1680, 255);
+    PosizionaEtichettaInTwips(etichettaQ, 180, 4365, 1680, 255);
     txtSovracAcc = Casella(fraSol, "txtSovracAcc");
     PosizionaInTwips(txtSovracAcc, 180, 4635, 825, 315);
-    PosizionaInTwips(Etichetta(fraSol, QStringLiteral("daN/m2"), arial), 1080, 4725, 765, 255);
+    PosizionaEtichettaInTwips(Etichetta(fraSol, QStringLiteral("daN/m2"), arial), 1080, 4725, 765,
+                              255);
     etichettaLC->setBuddy(txtLuceNettaSolaio);
     etichettaQ->setBuddy(txtSovracAcc);
 }
