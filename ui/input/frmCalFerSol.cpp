@@ -1,5 +1,6 @@
 #include "frmCalFerSol.h"
 
+#include "DisegniInput.h"
 #include "OpzioneACapo.h"
 #include "common/AreaDisegno.h"
 #include "common/ElementiGrafici.h"
@@ -121,6 +122,7 @@ frmCalFerSol::frmCalFerSol(QWidget *parent)
     CreaGeometria();
     CreaPulsanti();
     ImpostaOrdineTabulazione();
+    disegni = new DisegniInput(this);
     CollegaSegnali();
 }
 
@@ -289,8 +291,22 @@ void frmCalFerSol::CollegaSegnali()
     connect(cmdCalcola, &QToolButton::clicked, this, &frmCalFerSol::cmdCalcola_Click);
     connect(cmdEsci, &QToolButton::clicked, this, &frmCalFerSol::cmdEsci_Click);
     connect(cmdStampa, &QToolButton::clicked, this, &frmCalFerSol::StampaRichiesta);
+    // Selecting an option, by click, key or in code, redraws its sketch;
+    // clicking the option already selected leaves it as it is.
+    for (int i = 0; i < 2; ++i) {
+        connect(optTipoCampata[i], &QRadioButton::toggled, this, [this, i](bool scelta) {
+            if (scelta)
+                disegni->optTipoCampata_Click(i);
+        });
+        connect(optTipoSolaio[i], &QRadioButton::toggled, this, [this, i](bool scelta) {
+            if (scelta)
+                disegni->optTipoSolaio_Click(i);
+        });
+    }
     txtLuceNettaSolaio->installEventFilter(this);
     txtSovracAcc->installEventFilter(this);
+    cmbCF->installEventFilter(this);
+    cmbSSTravetto->installEventFilter(this);
 }
 
 void frmCalFerSol::Form_Load()
@@ -343,18 +359,35 @@ void frmCalFerSol::closeEvent(QCloseEvent *evento)
 bool frmCalFerSol::eventFilter(QObject *oggetto, QEvent *evento)
 {
     auto *casella = qobject_cast<QLineEdit *>(oggetto);
-    if (!casella)
-        return QWidget::eventFilter(oggetto, evento);
     switch (evento->type()) {
     case QEvent::KeyPress:
-        return ConverteTastoDecimale(casella, static_cast<QKeyEvent *>(evento));
+        if (casella)
+            return ConverteTastoDecimale(casella, static_cast<QKeyEvent *>(evento));
+        break;
     case QEvent::FocusIn:
-        casella->selectAll();
+    case QEvent::FocusOut:
+        ApplicaFuoco(static_cast<QWidget *>(oggetto), evento);
         break;
     default:
         break;
     }
     return QWidget::eventFilter(oggetto, evento);
+}
+
+// GotFocus selects the whole text of a text box, then highlights the field.
+// Coming back from a message box or a list's popup is no GotFocus, so a
+// selection made meanwhile stays as it is.
+void frmCalFerSol::ApplicaFuoco(QWidget *campo, QEvent *evento)
+{
+    if (evento->type() == QEvent::FocusOut) {
+        disegni->EsceDaCampo(campo);
+        return;
+    }
+    if (!disegni->EntraInCampo(campo))
+        return;
+    if (auto *casella = qobject_cast<QLineEdit *>(campo))
+        casella->selectAll();
+    disegni->GotFocus(campo);
 }
 
 // Under a decimal comma a typed "." reaches the box as ",". Only typed keys

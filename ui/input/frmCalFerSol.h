@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class AreaDisegno;
+class DisegniInput;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -67,4 +68,8 @@ private:
     void RiempiListe();
 
     bool ConverteTastoDecimale(QLineEdit *casella, QKeyEvent *tasto);
+    void ApplicaFuoco(QWidget *campo, QEvent *evento);
+
+    // The explanatory drawings and their handlers.
+    DisegniInput *disegni;
 };
