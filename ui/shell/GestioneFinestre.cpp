@@ -52,6 +52,7 @@ QMdiSubWindow *AggiungiFigliaFissa(QWidget *finestra)
 // closing) do not.
 void DopoScaricamentoRisultati(frmOutPut2 *finestra)
 {
+    Registro.OutPut2 = nullptr;
     ApplicaInsieme(InsiemeAperto);
     const bool daCodice = finestra->property(ProprietaScaricataDaCodice).toBool();
     const bool chiusuraApplicazione = !Registro.Principale || Registro.Principale->InChiusura();
@@ -116,6 +117,10 @@ public:
         QMessageBox avviso(QMessageBox::Warning, titolo, testo, QMessageBox::Ok,
                            Registro.Principale);
         avviso.exec();
+        // Back to the main window, so the caret lands in the box the engine
+        // put the focus into, whatever the window manager does.
+        if (Registro.Principale)
+            Registro.Principale->activateWindow();
     }
 };
 
@@ -144,8 +149,10 @@ frmCalFerSol *CaricaCalFerSol()
     Registro.CalFerSol = finestra;
     QObject::connect(finestra, &frmCalFerSol::FinestraCaricata,
                      [] { ApplicaInsieme(InsiemeAperto); });
-    QObject::connect(finestra, &frmCalFerSol::FinestraScaricata,
-                     [] { ApplicaInsieme(InsiemeFinestraChiusa); });
+    QObject::connect(finestra, &frmCalFerSol::FinestraScaricata, [] {
+        Registro.CalFerSol = nullptr;
+        ApplicaInsieme(InsiemeFinestraChiusa);
+    });
     QObject::connect(finestra, &frmCalFerSol::StampaRichiesta, &StampaDaFinestra);
     AggiungiFigliaFissa(finestra)->show();
     finestra->Form_Load();
@@ -179,12 +186,15 @@ frmModifica *CaricaModifica()
     Registro.Modifica = finestra;
     QObject::connect(finestra, &frmModifica::FinestraCaricata,
                      [] { ApplicaInsieme(InsiemeDialogo); });
-    // Left without a confirmation, the dialog gives the toolbar back to the
-    // result window it came from.
+    // Left without a confirmation, the dialog gives the toolbar and the
+    // keyboard back to the result window it came from.
     QObject::connect(finestra, &frmModifica::FinestraScaricata, [](bool confermata) {
-        if (!confermata && OutPut2Caricata() &&
-            !(Registro.Principale && Registro.Principale->InChiusura()))
+        Registro.Modifica = nullptr;
+        const bool chiusuraApplicazione = !Registro.Principale || Registro.Principale->InChiusura();
+        if (!confermata && OutPut2Caricata() && !chiusuraApplicazione) {
             ApplicaInsieme(InsiemeRisultati);
+            MostraFinestra(OutPut2Caricata());
+        }
     });
     QObject::connect(finestra, &frmModifica::ScaricaRisultatiRichiesto,
                      [] { ScaricaFinestra(OutPut2Caricata()); });

@@ -7,7 +7,8 @@ class frmOutPut2;
 
 // Loading, unloading and showing the child windows, and how they meet the
 // toolbar and the engine. A window is loaded on first use, at most one of
-// each, and destroyed when unloaded.
+// each, and destroyed when unloaded. An unloaded window leaves the registry at
+// once, although Qt deletes it a moment later, so the next use loads a new one.
 
 // The windows if loaded, otherwise null.
 frmCalFerSol *CalFerSolCaricata();

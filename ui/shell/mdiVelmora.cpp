@@ -6,9 +6,11 @@
 #include "Stampa.h"
 #include "common/Twips.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QList>
 #include <QMdiArea>
@@ -299,6 +301,41 @@ void mdiVelmora::AvvisaStampaFallita(const QString &motivo)
                        QStringLiteral("Stampa non riuscita: %1.").arg(motivo), QMessageBox::Ok,
                        this);
     avviso.exec();
+}
+
+// The access keys of the active child window's buttons come before the
+// menus': "&Annulla" must not open "&Aiuto", and a window in the background
+// must not take the key from the one in front.
+bool mdiVelmora::event(QEvent *evento)
+{
+    if (evento->type() == QEvent::ShortcutOverride || evento->type() == QEvent::KeyPress) {
+        auto *tasto = static_cast<QKeyEvent *>(evento);
+        if (QAbstractButton *pulsante = PulsanteConTastoDiAccesso(tasto)) {
+            tasto->accept();
+            if (evento->type() == QEvent::KeyPress)
+                pulsante->click();
+            return true;
+        }
+    }
+    return QMainWindow::event(evento);
+}
+
+QAbstractButton *mdiVelmora::PulsanteConTastoDiAccesso(const QKeyEvent *tasto) const
+{
+    if (tasto->modifiers() != Qt::AltModifier || tasto->key() < Qt::Key_A ||
+        tasto->key() > Qt::Key_Z)
+        return nullptr;
+    const QMdiSubWindow *attiva = area->activeSubWindow();
+    if (!attiva || !attiva->widget())
+        return nullptr;
+    const QKeySequence combinazione(Qt::AltModifier | Qt::Key(tasto->key()));
+    const auto pulsanti = attiva->widget()->findChildren<QAbstractButton *>();
+    for (QAbstractButton *pulsante : pulsanti) {
+        if (pulsante->isVisibleTo(attiva) && pulsante->isEnabled() &&
+            QKeySequence::mnemonic(pulsante->text()) == combinazione)
+            return pulsante;
+    }
+    return nullptr;
 }
 
 void mdiVelmora::closeEvent(QCloseEvent *event)

@@ -7,6 +7,8 @@
 #include <memory>
 
 class DestinazioneStampa;
+class QAbstractButton;
+class QKeyEvent;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -53,6 +55,7 @@ public:
     void ImpostaDestinazioneStampa(std::unique_ptr<DestinazioneStampa> destinazione);
 
 protected:
+    bool event(QEvent *evento) override;
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
@@ -72,6 +75,7 @@ private:
     void AvvisaStampaFallita(const QString &motivo);
 
     void ChiudiFigliEFinestre();
+    QAbstractButton *PulsanteConTastoDiAccesso(const QKeyEvent *tasto) const;
 
     QMdiArea *area;
     QToolBar *tlbMdi = nullptr;

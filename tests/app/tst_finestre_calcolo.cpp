@@ -1,0 +1,394 @@
+// A calculation in the real windows: typing, clicking and access keys in the
+// input window, the results, revisions of the joist height, going back, and
+// the toolbar's state after every step.
+
+#include "RispostaAvviso.h"
+#include "input/frmCalFerSol.h"
+#include "modVelmora.h"
+#include "results/frmModifica.h"
+#include "results/frmOutPut2.h"
+#include "shell/GestioneFinestre.h"
+#include "shell/InsiemiPulsanti.h"
+#include "shell/RegistroFinestre.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMdiSubWindow>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+Q_DECLARE_METATYPE(QLocale::Language)
+
+namespace {
+
+const QStringList CaselleRisultato = {QStringLiteral("txtHCappa"),
+                                      QStringLiteral("txtHTravetto"),
+                                      QStringLiteral("txtSpesST"),
+                                      QStringLiteral("txtHTotSolaio"),
+                                      QStringLiteral("txtTond1"),
+                                      QStringLiteral("txtTond2"),
+                                      QStringLiteral("txtAcciaio"),
+                                      QStringLiteral("txtPpSolaio"),
+                                      QStringLiteral("txtCalcestruzzo"),
+                                      QStringLiteral("txtFrc1"),
+                                      QStringLiteral("txtFrc2"),
+                                      QStringLiteral("txtHPanPol"),
+                                      QStringLiteral("txtK")};
+
+QString Stati(const InsiemePulsanti &insieme)
+{
+    QString stati;
+    for (bool acceso : insieme)
+        stati += acceso ? u'1' : u'0';
+    return stati;
+}
+
+// The toolbar as a string of nine 0/1, in the order of its keys.
+QString StatiBarra()
+{
+    QString stati;
+    auto *barra = Registro.Principale->findChild<QToolBar *>(QStringLiteral("tlbMdi"));
+    for (const QString &chiave : ChiaviPulsanti)
+        stati += barra->findChild<QAction *>(chiave)->isEnabled() ? u'1' : u'0';
+    return stati;
+}
+
+bool Visibile(QWidget *finestra)
+{
+    return finestra && finestra->parentWidget() && finestra->parentWidget()->isVisible();
+}
+
+// Tabs into a text box (which selects its text) and types over it.
+void Digita(QLineEdit *casella, const QString &testo)
+{
+    casella->setFocus(Qt::TabFocusReason);
+    casella->selectAll();
+    QTest::keyClicks(casella, testo);
+}
+
+void CliccaBarra(const QString &chiave)
+{
+    auto *barra = Registro.Principale->findChild<QToolBar *>(QStringLiteral("tlbMdi"));
+    QTest::mouseClick(barra->widgetForAction(barra->findChild<QAction *>(chiave)), Qt::LeftButton);
+}
+
+QStringList TestiRisultato()
+{
+    QStringList testi;
+    for (const QString &nome : CaselleRisultato)
+        testi << OutPut2Caricata()->findChild<QLineEdit *>(nome)->text();
+    return testi;
+}
+
+} // namespace
+
+class tst_FinestreCalcolo : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { CollegaMotoreAlleFinestre(); }
+    void init();
+    void cleanup();
+
+    void esempioCompleto_data();
+    void esempioCompleto();
+    void messaggiDiIngresso_data();
+    void messaggiDiIngresso();
+    void revisioniEIndietro();
+    void chiusuraRisultatiComeIndietro();
+    void annullaRevisione();
+    void tastoDecimale_data();
+    void tastoDecimale();
+    void incollaNonConverte();
+    void listeDopoEsciERiapertura();
+
+private:
+    frmCalFerSol *Apri(QLocale::Language lingua = QLocale::Italian);
+    void CalcolaEsempio(frmCalFerSol *input, const QString &luce, const QString &carico);
+};
+
+void tst_FinestreCalcolo::init()
+{
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+}
+
+void tst_FinestreCalcolo::cleanup()
+{
+    if (Registro.Principale)
+        Registro.Principale->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!Registro.Principale);
+    QVERIFY(!CalFerSolCaricata());
+    QVERIFY(!OutPut2Caricata());
+    QVERIFY(!ModificaCaricata());
+}
+
+frmCalFerSol *tst_FinestreCalcolo::Apri(QLocale::Language lingua)
+{
+    QLocale::setDefault(QLocale(lingua));
+    frmCalFerSol *input = CaricaCalFerSol();
+    Registro.Principale->activateWindow();
+    if (!QTest::qWaitForWindowActive(Registro.Principale))
+        qWarning("the main window did not become active");
+    return input;
+}
+
+void tst_FinestreCalcolo::CalcolaEsempio(frmCalFerSol *input, const QString &luce,
+                                         const QString &carico)
+{
+    Digita(input->txtLuceNettaSolaio, luce);
+    Digita(input->txtSovracAcc, carico);
+    QTest::mouseClick(input->cmdCalcola, Qt::LeftButton);
+}
+
+void tst_FinestreCalcolo::esempioCompleto_data()
+{
+    QTest::addColumn<QLocale::Language>("lingua");
+    QTest::addColumn<QString>("risultati");
+    QTest::newRow("decimal comma")
+        << QLocale::Italian << "4 16 4 24 12 10 2,51 191 0,0725 0,42 1194,34 20 0,327";
+    QTest::newRow("decimal point")
+        << QLocale::English << "4 16 4 24 12 10 2.51 191 0.0725 0.42 1194.34 20 0.327";
+}
+
+void tst_FinestreCalcolo::esempioCompleto()
+{
+    QFETCH(QLocale::Language, lingua);
+    QFETCH(QString, risultati);
+    frmCalFerSol *input = Apri(lingua);
+    QCOMPARE(StatiBarra(), Stati(InsiemeAperto));
+    QCOMPARE(QApplication::focusWidget(), input->cmdStampa);
+
+    // The span is typed with a point whatever the locale: the window converts it.
+    CalcolaEsempio(input, QStringLiteral("5.00"), QStringLiteral("200"));
+
+    QVERIFY(OutPut2Caricata());
+    QCOMPARE(TestiRisultato().join(u' '), risultati);
+    QVERIFY(Visibile(OutPut2Caricata()));
+    QVERIFY(!Visibile(input));
+    QCOMPARE(StatiBarra(), Stati(InsiemeRisultati));
+    QCOMPARE(OutPut2Caricata()->parentWidget()->pos(), QPoint(0, 0));
+}
+
+void tst_FinestreCalcolo::messaggiDiIngresso_data()
+{
+    QTest::addColumn<QString>("luce");
+    QTest::addColumn<QString>("carico");
+    QTest::addColumn<QString>("messaggio");
+    QTest::addColumn<QString>("campo");
+
+    const QString luce = QStringLiteral("txtLuceNettaSolaio");
+    const QString carico = QStringLiteral("txtSovracAcc");
+    QTest::newRow("span as loaded") << ""
+                                    << "" << Messaggi::LuceNonImpostata << luce;
+    QTest::newRow("span letters") << "cinque"
+                                  << "200" << Messaggi::LuceNonImpostata << luce;
+    QTest::newRow("span zero") << "0,0"
+                               << "200" << Messaggi::LuceNonImpostata << luce;
+    QTest::newRow("span negative") << "-5"
+                                   << "200" << Messaggi::LuceNonImpostata << luce;
+    QTest::newRow("load letters") << "5"
+                                  << "abc" << Messaggi::SovraccaricoErrato << carico;
+    QTest::newRow("load negative") << "5"
+                                   << "-1" << Messaggi::SovraccaricoErrato << carico;
+    QTest::newRow("load too large") << "5"
+                                    << "40000"
+                                    << "6 - Overflow"
+                                    << "";
+    QTest::newRow("span too long") << "12"
+                                   << "200" << Messaggi::AltezzaUtileEccessiva << "";
+}
+
+// Every refusal: one box, the focus in the faulty box with its whole text
+// selected, every entry as typed, no result window.
+void tst_FinestreCalcolo::messaggiDiIngresso()
+{
+    QFETCH(QString, luce);
+    QFETCH(QString, carico);
+    QFETCH(QString, messaggio);
+    QFETCH(QString, campo);
+    frmCalFerSol *input = Apri();
+    if (!luce.isEmpty())
+        Digita(input->txtLuceNettaSolaio, luce);
+    if (!carico.isEmpty())
+        Digita(input->txtSovracAcc, carico);
+    input->cmbCF->setCurrentText(QStringLiteral("3,5"));
+    QTest::mouseClick(input->optTipoSolaio[1], Qt::LeftButton);
+    const QString luceDigitata = input->txtLuceNettaSolaio->text();
+    const QString caricoDigitato = input->txtSovracAcc->text();
+
+    RispostaAvviso risposta;
+    QTest::mouseClick(input->cmdCalcola, Qt::LeftButton);
+
+    QCOMPARE(risposta.visti.size(), 1);
+    QCOMPARE(risposta.visti[0].titolo, QStringLiteral("Calcolo Solaio"));
+    QCOMPARE(risposta.visti[0].testo, messaggio);
+    QCOMPARE(risposta.visti[0].icona, QMessageBox::Warning);
+    if (!campo.isEmpty()) {
+        auto *casella = input->findChild<QLineEdit *>(campo);
+        QTRY_COMPARE(QApplication::focusWidget(), casella);
+        QCOMPARE(casella->selectedText(), casella->text());
+    }
+    QCOMPARE(input->txtLuceNettaSolaio->text(), luceDigitata);
+    QCOMPARE(input->txtSovracAcc->text(), caricoDigitato);
+    QCOMPARE(input->cmbCF->currentText(), QStringLiteral("3,5"));
+    QCOMPARE(input->cmbSSTravetto->currentText(), QStringLiteral("4"));
+    QVERIFY(input->optTipoSolaio[1]->isChecked());
+    QVERIFY(Visibile(input));
+    QVERIFY(!OutPut2Caricata());
+    QCOMPARE(StatiBarra(), Stati(InsiemeAperto));
+}
+
+void tst_FinestreCalcolo::revisioniEIndietro()
+{
+    frmCalFerSol *input = Apri();
+    CalcolaEsempio(input, QStringLiteral("5,00"), QStringLiteral("200"));
+    QCOMPARE(Progetto.HTravettoMinimo.Valore(), 16);
+
+    // Two revisions to higher joists with the result window's access key.
+    for (const QString &altezza : {QStringLiteral("20"), QStringLiteral("22")}) {
+        QTest::keyClick(OutPut2Caricata(), Qt::Key_M, Qt::AltModifier);
+        frmModifica *dialogo = ModificaCaricata();
+        QVERIFY(dialogo);
+        QCOMPARE(StatiBarra(), Stati(InsiemeDialogo));
+        QCOMPARE(dialogo->cmbNewHS->itemText(0), QStringLiteral("16"));
+        QCOMPARE(dialogo->cmbNewHS->itemText(dialogo->cmbNewHS->count() - 1), QStringLiteral("32"));
+        dialogo->cmbNewHS->setCurrentText(altezza);
+        QTest::mouseClick(dialogo->cmdOk, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!ModificaCaricata());
+        QCOMPARE(OutPut2Caricata()->findChild<QLineEdit *>(QStringLiteral("txtHTravetto"))->text(),
+                 altezza);
+        QCOMPARE(StatiBarra(), Stati(InsiemeRisultati));
+        QVERIFY(!Visibile(input));
+    }
+    // The dialog still starts at the first sizing's joist and presets the current one.
+    QTest::mouseClick(OutPut2Caricata()->cmdModifica, Qt::LeftButton);
+    QCOMPARE(ModificaCaricata()->cmbNewHS->itemText(0), QStringLiteral("16"));
+    QCOMPARE(ModificaCaricata()->cmbNewHS->currentText(), QStringLiteral("22"));
+    QTest::mouseClick(ModificaCaricata()->cmdAnnulla, Qt::LeftButton);
+
+    // Back: the input window as it was left.
+    QTest::keyClick(OutPut2Caricata(), Qt::Key_B, Qt::AltModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!OutPut2Caricata());
+    QVERIFY(Visibile(input));
+    QCOMPARE(input->txtLuceNettaSolaio->text(), QStringLiteral("5,00"));
+    QCOMPARE(input->txtSovracAcc->text(), QStringLiteral("200"));
+    QCOMPARE(StatiBarra(), Stati(InsiemeAperto));
+
+    // A new Calcola, from the toolbar this time, resets the lower bound.
+    Digita(input->txtLuceNettaSolaio, QStringLiteral("7"));
+    Digita(input->txtSovracAcc, QStringLiteral("100"));
+    CliccaBarra(QStringLiteral("Calcola"));
+    QCOMPARE(Progetto.HTravettoMinimo.Valore(), 24);
+    CliccaBarra(QStringLiteral("Modifica"));
+    QCOMPARE(ModificaCaricata()->cmbNewHS->itemText(0), QStringLiteral("24"));
+}
+
+void tst_FinestreCalcolo::chiusuraRisultatiComeIndietro()
+{
+    frmCalFerSol *input = Apri();
+    CalcolaEsempio(input, QStringLiteral("5"), QStringLiteral("200"));
+    OutPut2Caricata()->parentWidget()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!OutPut2Caricata());
+    QVERIFY(Visibile(input));
+    QCOMPARE(input->txtLuceNettaSolaio->text(), QStringLiteral("5"));
+    QCOMPARE(StatiBarra(), Stati(InsiemeAperto));
+}
+
+void tst_FinestreCalcolo::annullaRevisione()
+{
+    frmCalFerSol *input = Apri();
+    CalcolaEsempio(input, QStringLiteral("5"), QStringLiteral("200"));
+    QTest::mouseClick(OutPut2Caricata()->cmdModifica, Qt::LeftButton);
+    QCOMPARE(StatiBarra(), Stati(InsiemeDialogo));
+    QTest::keyClick(ModificaCaricata(), Qt::Key_A, Qt::AltModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!ModificaCaricata());
+    QCOMPARE(StatiBarra(), Stati(InsiemeRisultati));
+    QCOMPARE(OutPut2Caricata()->findChild<QLineEdit *>(QStringLiteral("txtHTravetto"))->text(),
+             QStringLiteral("16"));
+}
+
+void tst_FinestreCalcolo::tastoDecimale_data()
+{
+    QTest::addColumn<QLocale::Language>("lingua");
+    QTest::addColumn<QString>("tasti");
+    QTest::addColumn<QString>("testo");
+
+    QTest::newRow("comma locale, point") << QLocale::Italian << "1.5"
+                                         << "1,5";
+    QTest::newRow("comma locale, comma") << QLocale::Italian << "1,5"
+                                         << "1,5";
+    QTest::newRow("comma locale, letters and signs") << QLocale::Italian << "-a .b"
+                                                     << "-a ,b";
+    QTest::newRow("point locale, point") << QLocale::English << "1.5"
+                                         << "1.5";
+    QTest::newRow("point locale, comma") << QLocale::English << "1,5"
+                                         << "1,5";
+}
+
+void tst_FinestreCalcolo::tastoDecimale()
+{
+    QFETCH(QLocale::Language, lingua);
+    QFETCH(QString, tasti);
+    QFETCH(QString, testo);
+    frmCalFerSol *input = Apri(lingua);
+    for (QLineEdit *casella : {input->txtLuceNettaSolaio, input->txtSovracAcc}) {
+        Digita(casella, tasti);
+        QCOMPARE(casella->text(), testo);
+    }
+    // The numeric keypad's separator key is a typed "." as well.
+    Digita(input->txtSovracAcc, QStringLiteral("2"));
+    QTest::keyClick(input->txtSovracAcc, Qt::Key_Period, Qt::KeypadModifier);
+    QCOMPARE(input->txtSovracAcc->text(),
+             lingua == QLocale::Italian ? QStringLiteral("2,") : QStringLiteral("2."));
+}
+
+void tst_FinestreCalcolo::incollaNonConverte()
+{
+    frmCalFerSol *input = Apri();
+    QApplication::clipboard()->setText(QStringLiteral("2.5"));
+    input->txtLuceNettaSolaio->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(input->txtLuceNettaSolaio, Qt::Key_V, Qt::ControlModifier);
+    if (QApplication::clipboard()->text() != u"2.5")
+        QSKIP("no clipboard on this platform");
+    QCOMPARE(input->txtLuceNettaSolaio->text(), QStringLiteral("2.5"));
+}
+
+void tst_FinestreCalcolo::listeDopoEsciERiapertura()
+{
+    for (int apertura = 0; apertura < 2; ++apertura) {
+        frmCalFerSol *input = apertura == 0 ? Apri() : nullptr;
+        if (!input) {
+            CliccaBarra(QStringLiteral("ApriForm"));
+            input = CalFerSolCaricata();
+        }
+        QVERIFY(input);
+        QCOMPARE(StatiBarra(), Stati(InsiemeAperto));
+        QCOMPARE(input->cmbCF->count(), 5);
+        QCOMPARE(input->cmbSSTravetto->count(), 5);
+        QCOMPARE(input->cmbCF->itemText(1), QStringLiteral("2,5"));
+        QCOMPARE(input->cmbCF->currentText(), QStringLiteral("2"));
+        QCOMPARE(input->cmbSSTravetto->currentText(), QStringLiteral("4"));
+        QCOMPARE(input->txtLuceNettaSolaio->text(), QStringLiteral("0"));
+        QVERIFY(input->optTipoSolaio[0]->isChecked());
+        QVERIFY(input->optTipoCampata[0]->isChecked());
+
+        Digita(input->txtLuceNettaSolaio, QStringLiteral("6"));
+        input->cmbCF->setCurrentIndex(4);
+        QTest::mouseClick(input->cmdEsci, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!CalFerSolCaricata());
+        QCOMPARE(StatiBarra(), Stati(InsiemeFinestraChiusa));
+    }
+}
+
+QTEST_MAIN(tst_FinestreCalcolo)
+#include "tst_finestre_calcolo.moc"
