@@ -163,8 +163,12 @@ void tst_FinestreCalcolo::esempioCompleto()
     QCOMPARE(StatiBarra(), Stati(InsiemeAperto));
     QCOMPARE(QApplication::focusWidget(), input->cmdStampa);
 
-    // The span is typed with a point whatever the locale: the window converts it.
-    CalcolaEsempio(input, QStringLiteral("5.00"), QStringLiteral("200"));
+    // The span is typed with a point whatever the locale: the window converts
+    // it. Alt+C in the load box presses "&Calcola" and types nothing.
+    Digita(input->txtLuceNettaSolaio, QStringLiteral("5.00"));
+    Digita(input->txtSovracAcc, QStringLiteral("200"));
+    QTest::keyClick(input->txtSovracAcc, Qt::Key_C, Qt::AltModifier);
+    QCOMPARE(input->txtSovracAcc->text(), QStringLiteral("200"));
 
     QVERIFY(OutPut2Caricata());
     QCOMPARE(TestiRisultato().join(u' '), risultati);

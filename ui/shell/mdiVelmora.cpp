@@ -89,6 +89,7 @@ mdiVelmora::mdiVelmora(QWidget *parent)
     CreaBarraStrumenti();
     CreaBarraStato();
     CollegaComandi();
+    qApp->installEventFilter(this);
 
     // Until a window applies its own set, only what needs no window is on.
     AbilitaPulsanti(InsiemeFinestraChiusa);
@@ -304,20 +305,25 @@ void mdiVelmora::AvvisaStampaFallita(const QString &motivo)
 }
 
 // The access keys of the active child window's buttons come before the
-// menus': "&Annulla" must not open "&Aiuto", and a window in the background
-// must not take the key from the one in front.
-bool mdiVelmora::event(QEvent *evento)
+// menus' and before the focused box: "&Annulla" must not open "&Aiuto", Alt+C
+// must press "&Calcola" rather than type a "c", and a window in the
+// background must not take the key from the one in front. Seen at the
+// application, before any widget.
+bool mdiVelmora::eventFilter(QObject *oggetto, QEvent *evento)
 {
-    if (evento->type() == QEvent::ShortcutOverride || evento->type() == QEvent::KeyPress) {
-        auto *tasto = static_cast<QKeyEvent *>(evento);
-        if (QAbstractButton *pulsante = PulsanteConTastoDiAccesso(tasto)) {
-            tasto->accept();
-            if (evento->type() == QEvent::KeyPress)
-                pulsante->click();
-            return true;
-        }
-    }
-    return QMainWindow::event(evento);
+    const bool tasto =
+        evento->type() == QEvent::ShortcutOverride || evento->type() == QEvent::KeyPress;
+    auto *widget = qobject_cast<QWidget *>(oggetto);
+    if (!tasto || !widget || widget->window() != this)
+        return QMainWindow::eventFilter(oggetto, evento);
+    auto *pressione = static_cast<QKeyEvent *>(evento);
+    QAbstractButton *pulsante = PulsanteConTastoDiAccesso(pressione);
+    if (!pulsante)
+        return QMainWindow::eventFilter(oggetto, evento);
+    pressione->accept();
+    if (evento->type() == QEvent::KeyPress)
+        pulsante->click();
+    return true;
 }
 
 QAbstractButton *mdiVelmora::PulsanteConTastoDiAccesso(const QKeyEvent *tasto) const

@@ -55,7 +55,7 @@ public:
     void ImpostaDestinazioneStampa(std::unique_ptr<DestinazioneStampa> destinazione);
 
 protected:
-    bool event(QEvent *evento) override;
+    bool eventFilter(QObject *oggetto, QEvent *evento) override;
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
