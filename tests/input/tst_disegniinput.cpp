@@ -339,6 +339,8 @@ private slots:
     void tendina_data();
     void tendina();
     void eventiDuranteLostFocus();
+    void chiusura_data();
+    void chiusura();
 };
 
 // Right after opening: no inset, the single span red and thick, both
@@ -750,6 +752,44 @@ void tst_DisegniInput::eventiDuranteLostFocus()
     QCOMPARE(f.Differenze(QString()), QStringList());
     f.Vai(LC);
     QCOMPARE(f.Differenze(LC), QStringList());
+}
+
+void tst_DisegniInput::chiusura_data()
+{
+    QTest::addColumn<bool>("inArea");
+    QTest::addColumn<QString>("campo");
+
+    for (const bool inArea : {false, true}) {
+        for (const QString &campo : {LC, Q, CF})
+            QTest::addRow("%s%s", qPrintable(campo), inArea ? " (area di lavoro)" : "")
+                << inArea << campo;
+    }
+}
+
+// Closing or destroying the window while a field is highlighted takes the
+// highlight away with the window, and nothing of it is left running.
+void tst_DisegniInput::chiusura()
+{
+    QFETCH(bool, inArea);
+    QFETCH(QString, campo);
+
+    {
+        Finestra f(inArea);
+        QVERIFY(f.Apri());
+        f.Vai(campo);
+        f.finestra->setAttribute(Qt::WA_DeleteOnClose);
+        QPointer<frmCalFerSol> finestra = f.finestra;
+        f.finestra->close();
+        QTRY_VERIFY(!finestra);
+        if (!inArea)
+            f.finestra = new frmCalFerSol;
+    }
+    {
+        Finestra f(inArea);
+        QVERIFY(f.Apri());
+        f.Vai(campo);
+    }
+    QCoreApplication::processEvents();
 }
 
 QTEST_MAIN(tst_DisegniInput)
