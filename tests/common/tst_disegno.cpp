@@ -341,8 +341,8 @@ void tst_Disegno::sfondiERiempimenti()
 {
     Area a;
     Colora(a.area, Giallo);
-    auto *trasparente =
-        new ElementoForma(a.area, "trasparente", ElementoForma::Rettangolo, 0, 0, T(20), T(20));
+    // Transparent: its ground must leave the yellow showing.
+    new ElementoForma(a.area, "trasparente", ElementoForma::Rettangolo, 0, 0, T(20), T(20));
     auto *opaco =
         new ElementoForma(a.area, "opaco", ElementoForma::Rettangolo, T(24), 0, T(20), T(20));
     opaco->setBackgroundColor(Blu);
