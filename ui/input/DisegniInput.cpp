@@ -6,9 +6,7 @@
 #include "frmCalFerSol.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 
 namespace {
 
@@ -146,8 +144,8 @@ void Posiziona(ElementoForma *forma, const QRect &twips)
     forma->setHeight(twips.height());
 }
 
-// Shadow first, then the inset: both start as an empty box at the start
-// point and grow step by step, back to back; the inset ends on top.
+// Shadow first, then the inset, at every step: both start as an empty box
+// at the start point and grow back to back, with no pause between steps.
 template <typename Ombra>
 void Ingrandisci(const Ingrandimento &zoom, Ombra *ombra, QWidget *riquadro)
 {
@@ -175,7 +173,9 @@ DisegniInput::DisegniInput(frmCalFerSol *finestra)
     CreaSezione();
     CreaRiquadroSezione();
     // A field can also lose the focus while its window is inactive, to a
-    // widget that then takes it on its own when the window comes back.
+    // widget that then takes it on its own when the window comes back. Focus
+    // going nowhere is left to the field's FocusOut: it also happens while
+    // the window is being destroyed, when the drawings may be gone.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *ora) {
         if (ora)
             ControllaFuocoPerso();
