@@ -6,7 +6,9 @@
 #include "frmCalFerSol.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace {
 
