@@ -104,6 +104,7 @@ private slots:
     void tastoDecimale_data();
     void tastoDecimale();
     void incollaNonConverte();
+    void clicSelezionaTutto();
     void listeDopoEsciERiapertura();
 
 private:
@@ -364,6 +365,21 @@ void tst_FinestreCalcolo::incollaNonConverte()
     if (QApplication::clipboard()->text() != u"2.5")
         QSKIP("no clipboard on this platform");
     QCOMPARE(input->txtLuceNettaSolaio->text(), QStringLiteral("2.5"));
+}
+
+// A click into a box selects its whole text as tabbing does, so typing
+// replaces the "0" instead of joining it.
+void tst_FinestreCalcolo::clicSelezionaTutto()
+{
+    frmCalFerSol *input = Apri();
+    QTest::mouseClick(input->txtLuceNettaSolaio, Qt::LeftButton, {}, QPoint(2, 5));
+    QCOMPARE(input->txtLuceNettaSolaio->selectedText(), QStringLiteral("0"));
+    QTest::keyClicks(input->txtLuceNettaSolaio, QStringLiteral("5"));
+    QCOMPARE(input->txtLuceNettaSolaio->text(), QStringLiteral("5"));
+
+    // A second click, in a box that already has the focus, places the caret.
+    QTest::mouseClick(input->txtLuceNettaSolaio, Qt::LeftButton, {}, QPoint(2, 5));
+    QVERIFY(!input->txtLuceNettaSolaio->hasSelectedText());
 }
 
 void tst_FinestreCalcolo::listeDopoEsciERiapertura()

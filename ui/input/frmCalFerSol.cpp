@@ -368,6 +368,10 @@ bool frmCalFerSol::eventFilter(QObject *oggetto, QEvent *evento)
     case QEvent::FocusOut:
         ApplicaFuoco(static_cast<QWidget *>(oggetto), evento);
         break;
+    case QEvent::MouseButtonRelease:
+        if (casella)
+            MantieniSelezioneDopoClic(casella);
+        break;
     default:
         break;
     }
@@ -385,9 +389,26 @@ void frmCalFerSol::ApplicaFuoco(QWidget *campo, QEvent *evento)
     }
     if (!disegni->EntraInCampo(campo))
         return;
-    if (auto *casella = qobject_cast<QLineEdit *>(campo))
+    if (auto *casella = qobject_cast<QLineEdit *>(campo)) {
         casella->selectAll();
+        casellaEntrataConClic = static_cast<QFocusEvent *>(evento)->reason() == Qt::MouseFocusReason
+                                    ? casella
+                                    : nullptr;
+    }
     disegni->GotFocus(campo);
+}
+
+// The click that brings the focus into a text box would drop the selection
+// GotFocus just made, and a typed "5" would then join the "0" already there.
+// Unless the user dragged a selection of his own, the whole text stays
+// selected, ready to be typed over.
+void frmCalFerSol::MantieniSelezioneDopoClic(QLineEdit *casella)
+{
+    if (casella != casellaEntrataConClic)
+        return;
+    casellaEntrataConClic = nullptr;
+    if (!casella->hasSelectedText())
+        casella->selectAll();
 }
 
 // Under a decimal comma a typed "." reaches the box as ",". Only typed keys

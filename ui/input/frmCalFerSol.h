@@ -69,7 +69,10 @@ private:
 
     bool ConverteTastoDecimale(QLineEdit *casella, QKeyEvent *tasto);
     void ApplicaFuoco(QWidget *campo, QEvent *evento);
+    void MantieniSelezioneDopoClic(QLineEdit *casella);
 
     // The explanatory drawings and their handlers.
     DisegniInput *disegni;
+    // The text box the focus last entered by a mouse click, until the release.
+    QLineEdit *casellaEntrataConClic = nullptr;
 };
