@@ -1,0 +1,36 @@
+#include "NomeAccessibile.h"
+
+#include <QWidget>
+
+namespace {
+
+// "&&" is a literal ampersand; a single "&" marks the access key.
+QString SenzaTastoDiAccesso(const QString &testo)
+{
+    QString risultato;
+    risultato.reserve(testo.size());
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        if (testo[i] == u'&' && i + 1 < testo.size())
+            ++i;
+        risultato += testo[i];
+    }
+    return risultato;
+}
+
+} // namespace
+
+QString NomeAccessibile(const QString &didascalia, const QString &unita)
+{
+    QString nome = SenzaTastoDiAccesso(didascalia).simplified();
+    if (nome.endsWith(u'='))
+        nome = nome.chopped(1).trimmed();
+    const QString unitaPulita = unita.simplified();
+    if (!unitaPulita.isEmpty())
+        nome += u' ' + unitaPulita;
+    return nome;
+}
+
+void ImpostaNomeAccessibile(QWidget *campo, const QString &didascalia, const QString &unita)
+{
+    campo->setAccessibleName(NomeAccessibile(didascalia, unita));
+}
