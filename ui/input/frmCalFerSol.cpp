@@ -4,6 +4,7 @@
 #include "OpzioneACapo.h"
 #include "common/AreaDisegno.h"
 #include "common/ElementiGrafici.h"
+#include "common/NomeAccessibile.h"
 #include "common/Twips.h"
 #include "modVelmora.h"
 #include "shell/ImmaginiLista.h"
@@ -218,6 +219,8 @@ void frmCalFerSol::CreaGeometria()
     PosizionaEtichettaInTwips(Etichetta(fraSez, QStringLiteral("cm"), arial), 4905, 4635, 315, 255);
     etichettaSS->setBuddy(cmbSSTravetto);
     etichettaCF->setBuddy(cmbCF);
+    ImpostaNomeAccessibile(cmbSSTravetto, etichettaSS->text(), QStringLiteral("cm"));
+    ImpostaNomeAccessibile(cmbCF, etichettaCF->text(), QStringLiteral("cm"));
 
     fraSol = Cornice(fraGeometria, "fraSol");
     PosizionaInTwips(fraSol, 5850, 180, 4065, 5055);
@@ -248,6 +251,8 @@ void frmCalFerSol::CreaGeometria()
                               255);
     etichettaLC->setBuddy(txtLuceNettaSolaio);
     etichettaQ->setBuddy(txtSovracAcc);
+    ImpostaNomeAccessibile(txtLuceNettaSolaio, etichettaLC->text(), QStringLiteral("m"));
+    ImpostaNomeAccessibile(txtSovracAcc, etichettaQ->text(), QStringLiteral("daN/m2"));
 }
 
 void frmCalFerSol::CreaPulsanti()

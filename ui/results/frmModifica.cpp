@@ -3,6 +3,7 @@
 #include "Aspetto.h"
 #include "NumeroIniziale.h"
 #include "common/ElementiGrafici.h"
+#include "common/NomeAccessibile.h"
 #include "common/Twips.h"
 #include "modVelmora.h"
 
@@ -89,6 +90,7 @@ void frmModifica::CreaDidascalia()
     cmbNewHS->setFont(Arial(11.25));
     PosizionaInTwips(cmbNewHS, 2580, 150, 1260, 360);
     didascalia->setBuddy(cmbNewHS);
+    ImpostaNomeAccessibile(cmbNewHS, didascalia->text());
 }
 
 void frmModifica::CreaImmagine()

@@ -2,6 +2,7 @@
 
 #include "Aspetto.h"
 #include "common/ElementiGrafici.h"
+#include "common/NomeAccessibile.h"
 #include "common/Twips.h"
 #include "shell/ImmaginiLista.h"
 
@@ -259,6 +260,8 @@ void frmOutPut2::CreaRisultati()
             Etichetta(this, QString::fromUtf8(riga.didascalia), FontDidascalia(), Blu);
         didascalia->setWordWrap(riga.righeDidascalia > 1);
         didascalia->setBuddy(casella);
+        ImpostaNomeAccessibile(casella, didascalia->text(),
+                               riga.unita ? QString::fromUtf8(riga.unita) : QString());
         PosizionaSuRiga(didascalia, colonna.didascalia, top, colonna.larghezzaDidascalia,
                         riga.righeDidascalia);
         if (riga.unita) {
@@ -276,8 +279,8 @@ void frmOutPut2::CreaRigaAcciaio(int top)
     const Colonna &colonna = Colonne[0];
     txtTond1 = CreaCasella("txtTond1", 2460, top, 660);
     txtTond2 = CreaCasella("txtTond2", 3450, top, 660);
-    txtTond1->setAccessibleName(QString::fromUtf8("Acciaio ø'"));
-    txtTond2->setAccessibleName(QString::fromUtf8("Acciaio ø''"));
+    ImpostaNomeAccessibile(txtTond1, QString::fromUtf8("Acciaio ø'"), QStringLiteral("mm"));
+    ImpostaNomeAccessibile(txtTond2, QString::fromUtf8("Acciaio ø''"), QStringLiteral("mm"));
 
     auto *didascalia = Etichetta(this, QStringLiteral("Acciaio"), FontDidascalia(), Blu);
     didascalia->setBuddy(txtTond1);
