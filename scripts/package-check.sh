@@ -63,6 +63,10 @@ for f in /usr/bin/predimvelmora \
     /usr/share/icons/hicolor/256x256/apps/$ID.png; do
     [ -f "$f" ] || fail "missing $f"
 done
+for side in 48 256; do
+    file /usr/share/icons/hicolor/${side}x${side}/apps/$ID.png | grep -q "$side x $side" ||
+        fail "the ${side}x${side} icon has another size"
+done
 desktop-file-validate /usr/share/applications/$ID.desktop
 appstreamcli validate --no-net /usr/share/metainfo/$ID.metainfo.xml
 [ "$(command -v predimvelmora)" = /usr/bin/predimvelmora ] || fail "predimvelmora is not on PATH"
