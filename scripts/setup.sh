@@ -12,6 +12,7 @@ PACKAGES=(
     qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins
     fonts-liberation
     libbenchmark-dev
+    clang libclang-rt-dev
     desktop-file-utils appstream dpkg-dev file
 )
 

@@ -1,0 +1,1016 @@
+// A seeded random walk of user actions over the whole program under the
+// offscreen platform: toolbar buttons, menu entries, the windows' buttons and
+// access keys, typing, lists, options, focus changes, message boxes answered
+// every way, closing windows and the program. After every action: no window
+// twice, no box or popup left open, no busy pointer, the toolbar in the set
+// the loads and unloads so far call for, the input fields as last typed or
+// set, no input window hidden with nothing in its place, result fields that
+// are numbers. No timing: every step waits only for the events it caused.
+
+#include "input/frmCalFerSol.h"
+#include "modVelmora.h"
+#include "results/frmModifica.h"
+#include "results/frmOutPut2.h"
+#include "shell/GestioneFinestre.h"
+#include "shell/InsiemiPulsanti.h"
+#include "shell/RegistroFinestre.h"
+#include "shell/Stampa.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString NomeInput = QStringLiteral("frmCalFerSol");
+const QString NomeRisultati = QStringLiteral("frmOutPut2");
+const QString NomeDialogo = QStringLiteral("frmModifica");
+const QString NomePrincipale = QStringLiteral("mdiVelmora");
+
+QString Stati(const InsiemePulsanti &insieme)
+{
+    QString stati;
+    for (bool acceso : insieme)
+        stati += acceso ? u'1' : u'0';
+    return stati;
+}
+
+QToolBar *Barra()
+{
+    return Registro.Principale
+               ? Registro.Principale->findChild<QToolBar *>(QStringLiteral("tlbMdi"))
+               : nullptr;
+}
+
+QString StatiBarra()
+{
+    QString stati;
+    for (const QString &chiave : ChiaviPulsanti)
+        stati += Barra()->findChild<QAction *>(chiave)->isEnabled() ? u'1' : u'0';
+    return stati;
+}
+
+// A child window counts as visible when its frame in the workspace is.
+bool Visibile(QWidget *finestra)
+{
+    return finestra && finestra->parentWidget() && finestra->parentWidget()->isVisible();
+}
+
+// Every event the walk caused is handled before the next action, as the
+// event loop would between two user actions; deferred deletions included.
+void LasciaScorrereGliEventi()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Types the text key by key, as a keyboard with a key for each character would.
+void DigitaTasti(QWidget *destinatario, const QString &testo)
+{
+    for (QChar carattere : testo) {
+        const auto tasto = Qt::Key(carattere.toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Press, destinatario, tasto, QString(carattere), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, destinatario, tasto, QString(carattere),
+                            Qt::NoModifier);
+    }
+}
+
+// A printer that takes every page without printing it, and sometimes fails.
+class StampaFinta : public DestinazioneStampa {
+public:
+    explicit StampaFinta(std::function<bool()> fallisce)
+        : fallisce(std::move(fallisce))
+    {
+    }
+
+    bool StampaPagina(const QImage &immagine, QString &Errore) override
+    {
+        if (immagine.isNull() || fallisce()) {
+            Errore = QStringLiteral("carta esaurita");
+            return false;
+        }
+        ++pagine;
+        return true;
+    }
+
+    static inline int pagine = 0;
+
+private:
+    std::function<bool()> fallisce;
+};
+
+// The loads and unloads of the windows, in the order they happen. A window
+// loads when it is shown the first time and unloads when it gets its Close.
+enum class Evento {
+    CaricaPrincipale,
+    CaricaInput,
+    ScaricaInput,
+    CaricaRisultati,
+    ScaricaRisultati,
+    CaricaDialogo,
+    ScaricaDialogoConRisultati,
+    ScaricaDialogoSenzaRisultati
+};
+
+// Answers each message box as soon as it opens, with a button chosen at
+// random, Enter or Esc, and sees every load and unload of a window.
+class Osservatore : public QObject {
+public:
+    struct Avviso {
+        QString titolo, testo, risposta;
+    };
+
+    explicit Osservatore(QRandomGenerator &caso)
+        : caso(caso)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~Osservatore() override { qApp->removeEventFilter(this); }
+
+    QList<Avviso> avvisi;
+    QList<Evento> eventi;
+    int chiusureDoppie = 0;
+
+protected:
+    bool eventFilter(QObject *oggetto, QEvent *evento) override
+    {
+        if (!oggetto->isWidgetType())
+            return false;
+        if (evento->type() == QEvent::Show) {
+            if (auto *box = qobject_cast<QMessageBox *>(oggetto))
+                RispondiPiuTardi(box);
+            else
+                AnnotaCaricamento(oggetto);
+        } else if (evento->type() == QEvent::Close) {
+            AnnotaScaricamento(oggetto);
+        }
+        return false;
+    }
+
+private:
+    void AnnotaCaricamento(QObject *oggetto)
+    {
+        const QString nome = oggetto->objectName();
+        if (nome != NomePrincipale && nome != NomeInput && nome != NomeRisultati &&
+            nome != NomeDialogo)
+            return;
+        if (oggetto->property("scimmiaCaricata").toBool())
+            return;
+        oggetto->setProperty("scimmiaCaricata", true);
+        eventi << (nome == NomePrincipale  ? Evento::CaricaPrincipale
+                   : nome == NomeInput     ? Evento::CaricaInput
+                   : nome == NomeRisultati ? Evento::CaricaRisultati
+                                           : Evento::CaricaDialogo);
+    }
+
+    void AnnotaScaricamento(QObject *oggetto)
+    {
+        const QString nome = oggetto->objectName();
+        if (nome != NomeInput && nome != NomeRisultati && nome != NomeDialogo)
+            return;
+        if (oggetto->property("scimmiaScaricata").toBool()) {
+            ++chiusureDoppie;
+            return;
+        }
+        oggetto->setProperty("scimmiaScaricata", true);
+        if (nome == NomeInput)
+            eventi << Evento::ScaricaInput;
+        else if (nome == NomeRisultati)
+            eventi << Evento::ScaricaRisultati;
+        else
+            eventi << (OutPut2Caricata() ? Evento::ScaricaDialogoConRisultati
+                                         : Evento::ScaricaDialogoSenzaRisultati);
+    }
+
+    // The answer comes from the box's own event loop, once it is running.
+    void RispondiPiuTardi(QMessageBox *box)
+    {
+        QPointer<QMessageBox> guardia(box);
+        QMetaObject::invokeMethod(
+            this, [this, guardia] { Rispondi(guardia, 0); }, Qt::QueuedConnection);
+    }
+
+    void Rispondi(QPointer<QMessageBox> box, int tentativo)
+    {
+        if (!box || !box->isVisible())
+            return;
+        const QList<QAbstractButton *> pulsanti = box->buttons();
+        const int scelta = tentativo > 2 ? 9 : int(caso.bounded(10));
+        QString risposta;
+        if (scelta < 2) {
+            risposta = QStringLiteral("Esc");
+            QTest::keyClick(box, Qt::Key_Escape);
+        } else if (scelta < 4) {
+            risposta = QStringLiteral("Enter");
+            QTest::keyClick(box, Qt::Key_Return);
+        } else {
+            QAbstractButton *pulsante = pulsanti.at(caso.bounded(int(pulsanti.size())));
+            risposta = pulsante->text();
+            QTest::mouseClick(pulsante, Qt::LeftButton);
+        }
+        if (tentativo == 0)
+            avvisi << Avviso{box ? box->windowTitle() : QString(), box ? box->text() : QString(),
+                             risposta};
+        // A key the box does not take leaves it open: answer again.
+        if (box && box->isVisible())
+            QMetaObject::invokeMethod(
+                this, [this, box, tentativo] { Rispondi(box, tentativo + 1); },
+                Qt::QueuedConnection);
+    }
+
+    QRandomGenerator &caso;
+};
+
+// What the input fields must hold: the load-time defaults, then whatever the
+// walk typed, chose or clicked, and the toolbar's Pulisci.
+struct ModelloInput {
+    bool caricato = false;
+    QString luce, carico, copriferro, sottoTravetto;
+    int solaio = 0;
+    int campata = 0;
+
+    void Carica()
+    {
+        *this = ModelloInput{true,
+                             QStringLiteral("0"),
+                             QStringLiteral("0"),
+                             QStringLiteral("2"),
+                             QStringLiteral("4"),
+                             0,
+                             0};
+    }
+    void Pulisci()
+    {
+        luce = carico = QStringLiteral("0");
+        copriferro = QStringLiteral("2");
+        sottoTravetto = QStringLiteral("4");
+    }
+};
+
+class Passeggiata {
+public:
+    Passeggiata(quint32 seme, const QLocale &locale)
+        : caso(seme)
+        , osservatore(caso)
+        , virgola(locale.decimalPoint() == u",")
+    {
+    }
+
+    // Runs the walk; empty when every check held, otherwise what failed, with
+    // the actions that led there.
+    QString Cammina(int passi);
+
+    QMap<QString, int> azioni;
+    int avvii = 0;
+    int eccezioniDialogo = 0;
+    QMap<QString, int> accaduti; // loads, unloads and boxes, for the summary
+
+private:
+    void Avvia();
+    void PreparaPrincipale();
+    void EseguiUnaAzione();
+    QString Controlla();
+    QString ControllaAvvisi(const QList<Osservatore::Avviso> &avvisi) const;
+    QString ControllaBarra();
+    QString ControllaInput() const;
+    QString ControllaRisultati() const;
+    void SeguiEventi();
+
+    // Actions; each returns false when it does not apply to what is on screen.
+    bool PremiPulsanteBarra();
+    bool ScegliVoceMenu();
+    bool PremiPulsanteFinestra();
+    bool UsaTastoDiAccesso();
+    bool Digita();
+    bool CalcolaValoriPlausibili();
+    bool ScegliConTasti();
+    bool ScegliDaElenco();
+    bool CliccaOpzione();
+    bool CambiaFuoco();
+    bool PremiSpazio();
+    bool ChiudiFinestraFiglia();
+    bool ChiudiPrincipale();
+
+    int Caso(int n) { return int(caso.bounded(n)); }
+    template <typename T> T *UnoDi(const QList<T *> &elenco)
+    {
+        return elenco.isEmpty() ? nullptr : elenco.at(Caso(int(elenco.size())));
+    }
+    QString TestoDaDigitare();
+    QString ComeArriva(const QString &tasti) const;
+    QList<QWidget *> FinestreFiglieVisibili() const;
+    void Annota(const QString &tipo, const QString &dettaglio);
+
+    QRandomGenerator caso;
+    Osservatore osservatore;
+    bool virgola;
+
+    ModelloInput modello;
+    InsiemePulsanti insiemeAtteso = InsiemeFinestraChiusa;
+    bool dialogoSuperato = false; // a later load or unload replaced the dialog set
+    QPointer<mdiVelmora> principalePreparato;
+    QStringList ultimeAzioni;
+    bool calcolo = false; // the action may have run a calculation
+};
+
+QString Passeggiata::Cammina(int passi)
+{
+    Avvia();
+    for (int passo = 0; passo < passi; ++passo) {
+        if (!Registro.Principale)
+            Avvia();
+        calcolo = false;
+        EseguiUnaAzione();
+        LasciaScorrereGliEventi();
+        const QString errore = Controlla();
+        if (!errore.isEmpty())
+            return QStringLiteral("step %1: %2\nlast actions:\n  %3")
+                .arg(passo)
+                .arg(errore, ultimeAzioni.join(QStringLiteral("\n  ")));
+    }
+    return {};
+}
+
+void Passeggiata::Avvia()
+{
+    ++avvii;
+    CaricaCalFerSol();
+    Registro.Principale->activateWindow();
+    LasciaScorrereGliEventi();
+    SeguiEventi();
+}
+
+// Each new main window prints into the stand-in printer.
+void Passeggiata::PreparaPrincipale()
+{
+    if (!Registro.Principale || Registro.Principale == principalePreparato)
+        return;
+    principalePreparato = Registro.Principale;
+    Registro.Principale->ImpostaDestinazioneStampa(
+        std::make_unique<StampaFinta>([this] { return Caso(5) == 0; }));
+}
+
+void Passeggiata::Annota(const QString &tipo, const QString &dettaglio)
+{
+    ++azioni[tipo];
+    ultimeAzioni << tipo + u' ' + dettaglio;
+    if (ultimeAzioni.size() > 25)
+        ultimeAzioni.removeFirst();
+}
+
+void Passeggiata::EseguiUnaAzione()
+{
+    PreparaPrincipale();
+    struct Scelta {
+        int peso;
+        bool (Passeggiata::*azione)();
+    };
+    static const Scelta scelte[] = {
+        {14, &Passeggiata::PremiPulsanteBarra},
+        {6, &Passeggiata::ScegliVoceMenu},
+        {16, &Passeggiata::PremiPulsanteFinestra},
+        {6, &Passeggiata::UsaTastoDiAccesso},
+        {22, &Passeggiata::Digita},
+        {8, &Passeggiata::ScegliConTasti},
+        {5, &Passeggiata::CalcolaValoriPlausibili},
+        {4, &Passeggiata::ScegliDaElenco},
+        {8, &Passeggiata::CliccaOpzione},
+        {8, &Passeggiata::CambiaFuoco},
+        {3, &Passeggiata::PremiSpazio},
+        {4, &Passeggiata::ChiudiFinestraFiglia},
+        {1, &Passeggiata::ChiudiPrincipale},
+    };
+    int totale = 0;
+    for (const Scelta &s : scelte)
+        totale += s.peso;
+    for (;;) {
+        int estratto = Caso(totale);
+        for (const Scelta &s : scelte) {
+            if (estratto < s.peso) {
+                if ((this->*s.azione)())
+                    return;
+                break;
+            }
+            estratto -= s.peso;
+        }
+    }
+}
+
+QList<QWidget *> Passeggiata::FinestreFiglieVisibili() const
+{
+    QList<QWidget *> finestre;
+    for (QWidget *finestra :
+         {static_cast<QWidget *>(CalFerSolCaricata()), static_cast<QWidget *>(OutPut2Caricata()),
+          static_cast<QWidget *>(ModificaCaricata())}) {
+        if (Visibile(finestra))
+            finestre << finestra;
+    }
+    return finestre;
+}
+
+// ---- Actions ----
+
+bool Passeggiata::PremiPulsanteBarra()
+{
+    // Esci ends the program; it comes an eighth as often as the others.
+    int indice = Caso(65);
+    indice = indice < 64 ? indice / 8 : 8;
+    const QString chiave = ChiaviPulsanti[indice];
+    QAction *pulsante = Barra()->findChild<QAction *>(chiave);
+    const bool acceso = pulsante->isEnabled();
+    Annota(QStringLiteral("toolbar"), chiave + (acceso ? QString() : QStringLiteral(" (off)")));
+    if (acceso && chiave == u"Pulisci" && modello.caricato)
+        modello.Pulisci();
+    calcolo = acceso && chiave == u"Calcola";
+    QTest::mouseClick(Barra()->widgetForAction(pulsante), Qt::LeftButton);
+    return true;
+}
+
+bool Passeggiata::ScegliVoceMenu()
+{
+    QList<QAction *> voci;
+    for (QAction *voce : Registro.Principale->menuBar()->findChildren<QAction *>()) {
+        if (!voce->menu() && !voce->isSeparator() && !voce->objectName().isEmpty())
+            voci << voce;
+    }
+    QAction *voce = UnoDi(voci);
+    if (!voce || (voce->objectName() == u"itemEsci" && Caso(8) != 0))
+        return false;
+    Annota(QStringLiteral("menu"),
+           voce->objectName() + (voce->isEnabled() ? QString() : QStringLiteral(" (off)")));
+    if (voce->isEnabled())
+        voce->trigger();
+    return true;
+}
+
+bool Passeggiata::PremiPulsanteFinestra()
+{
+    QList<QAbstractButton *> pulsanti;
+    for (QWidget *finestra : FinestreFiglieVisibili()) {
+        for (QAbstractButton *pulsante : finestra->findChildren<QToolButton *>()) {
+            if (pulsante->objectName().startsWith(u"cmd") && pulsante->isVisible())
+                pulsanti << pulsante;
+        }
+    }
+    QAbstractButton *pulsante = UnoDi(pulsanti);
+    if (!pulsante)
+        return false;
+    // Leaving the input window throws away all that was typed: now and
+    // then, so the walk also reaches the results and their revisions.
+    if (pulsante->objectName() == u"cmdEsci" && Caso(4) != 0)
+        return false;
+    if (pulsante->objectName() == u"cmdStampa" && Caso(2) != 0)
+        return false;
+    Annota(QStringLiteral("button"),
+           pulsante->window() == pulsante
+               ? pulsante->objectName()
+               : pulsante->parentWidget()->objectName() + u'.' + pulsante->objectName());
+    calcolo = pulsante->objectName() == u"cmdCalcola";
+    QTest::mouseClick(pulsante, Qt::LeftButton);
+    return true;
+}
+
+// Alt and the access key of one of the buttons of the window in front. (A
+// letter that no button there takes would reach the focused box and be
+// typed, as Qt does on Linux; typing is another action.)
+bool Passeggiata::UsaTastoDiAccesso()
+{
+    QMdiSubWindow *attiva = Registro.Principale->AreaFiglie()->activeSubWindow();
+    if (!attiva || !attiva->isVisible() || !attiva->widget())
+        return false;
+    QAbstractButton *pulsante = UnoDi(attiva->widget()->findChildren<QAbstractButton *>());
+    if (!pulsante || !pulsante->objectName().startsWith(u"cmd"))
+        return false;
+    const QKeySequence tasto = QKeySequence::mnemonic(pulsante->text());
+    if (tasto.isEmpty())
+        return false;
+    QWidget *destinatario = QApplication::focusWidget();
+    if (!destinatario || destinatario->window() != Registro.Principale)
+        destinatario = attiva->widget();
+    Annota(QStringLiteral("access key"),
+           tasto.toString() + QStringLiteral(" in ") + attiva->widget()->objectName());
+    calcolo = pulsante->objectName() == u"cmdCalcola";
+    QTest::keyClick(destinatario, Qt::Key(tasto[0].key()), Qt::AltModifier);
+    return true;
+}
+
+QString Passeggiata::TestoDaDigitare()
+{
+    switch (Caso(5)) {
+    case 0:
+    case 1:
+    case 2: {
+        // A plausible number, with either separator.
+        QString testo = QString::number(Caso(10));
+        if (Caso(2))
+            testo += (Caso(2) ? u'.' : u',') + QString::number(Caso(100));
+        if (Caso(3) == 0)
+            testo = QString::number(Caso(3000));
+        return testo;
+    }
+    case 3: {
+        static const QString alfabeto = QStringLiteral("0123456789.,-+eE ab");
+        QString testo;
+        for (int i = Caso(7); i > 0; --i)
+            testo += alfabeto[Caso(int(alfabeto.size()))];
+        return testo;
+    }
+    default: {
+        static const QString alfabeto = QStringLiteral("9.,x\u00e0\u00e9\u00b0%$'_/\u00a0");
+        QString testo;
+        for (int i = Caso(4); i > 0; --i)
+            testo += alfabeto[Caso(int(alfabeto.size()))];
+        return testo;
+    }
+    }
+}
+
+// Under a decimal comma a typed "." reaches the box as ",".
+QString Passeggiata::ComeArriva(const QString &tasti) const
+{
+    QString testo = tasti;
+    if (virgola)
+        testo.replace(u'.', u',');
+    return testo;
+}
+
+// Clicks into a text box, then replaces its text, adds to it or deletes
+// from its end.
+bool Passeggiata::Digita()
+{
+    frmCalFerSol *input = CalFerSolCaricata();
+    if (!Visibile(input))
+        return false;
+    const bool luce = Caso(2);
+    QLineEdit *casella = luce ? input->txtLuceNettaSolaio : input->txtSovracAcc;
+    QString &atteso = luce ? modello.luce : modello.carico;
+    QTest::mouseClick(casella, Qt::LeftButton);
+    const QString tasti = TestoDaDigitare();
+    switch (Caso(4)) {
+    case 0:
+    case 1:
+        Annota(QStringLiteral("type"), casella->objectName() + QStringLiteral(" over: ") + tasti);
+        QTest::keyClick(casella, Qt::Key_A, Qt::ControlModifier);
+        DigitaTasti(casella, tasti);
+        atteso = tasti.isEmpty() ? QString() : ComeArriva(tasti);
+        if (tasti.isEmpty())
+            QTest::keyClick(casella, Qt::Key_Delete);
+        break;
+    case 2:
+        Annota(QStringLiteral("type"), casella->objectName() + QStringLiteral(" after: ") + tasti);
+        QTest::keyClick(casella, Qt::Key_End);
+        DigitaTasti(casella, tasti);
+        atteso += ComeArriva(tasti);
+        break;
+    default: {
+        const int quanti = Caso(4);
+        Annota(QStringLiteral("type"),
+               casella->objectName() + QStringLiteral(" backspace x%1").arg(quanti));
+        QTest::keyClick(casella, Qt::Key_End);
+        for (int i = 0; i < quanti; ++i)
+            QTest::keyClick(casella, Qt::Key_Backspace);
+        atteso.chop(quanti);
+        break;
+    }
+    }
+    return true;
+}
+
+// What a technician would do: a span and a load that can be sized, then
+// "&Calcola"; so the walk reaches the results and their revisions often.
+bool Passeggiata::CalcolaValoriPlausibili()
+{
+    frmCalFerSol *input = CalFerSolCaricata();
+    if (!Visibile(input))
+        return false;
+    const QString luce = QStringLiteral("%1.%2").arg(Caso(7) + 1).arg(Caso(100));
+    const QString carico = QString::number(50 * (Caso(12) + 1));
+    for (QLineEdit *casella : {input->txtLuceNettaSolaio, input->txtSovracAcc}) {
+        const QString &tasti = casella == input->txtLuceNettaSolaio ? luce : carico;
+        Annota(QStringLiteral("type"), casella->objectName() + QStringLiteral(" over: ") + tasti);
+        QTest::mouseClick(casella, Qt::LeftButton);
+        QTest::keyClick(casella, Qt::Key_A, Qt::ControlModifier);
+        DigitaTasti(casella, tasti);
+        (casella == input->txtLuceNettaSolaio ? modello.luce : modello.carico) = ComeArriva(tasti);
+    }
+    Annota(QStringLiteral("button"), QStringLiteral("frmCalFerSol.cmdCalcola"));
+    calcolo = true;
+    QTest::mouseClick(input->cmdCalcola, Qt::LeftButton);
+    return true;
+}
+
+// Up, Down, Home or End on a list that has the focus: the choice moves
+// without the popup opening.
+bool Passeggiata::ScegliConTasti()
+{
+    QList<QComboBox *> liste;
+    if (Visibile(CalFerSolCaricata()))
+        liste << CalFerSolCaricata()->cmbCF << CalFerSolCaricata()->cmbSSTravetto;
+    if (Visibile(ModificaCaricata()))
+        liste << ModificaCaricata()->cmbNewHS;
+    QComboBox *lista = UnoDi(liste);
+    if (!lista)
+        return false;
+    static const Qt::Key tasti[] = {Qt::Key_Up,  Qt::Key_Down,   Qt::Key_Home,
+                                    Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
+    const Qt::Key tasto = tasti[Caso(6)];
+    Annota(QStringLiteral("list key"), lista->objectName() + u' ' + QKeySequence(tasto).toString());
+    lista->setFocus(Qt::TabFocusReason);
+    const int ultimo = lista->count() - 1;
+    int indice = lista->currentIndex();
+    switch (tasto) {
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+        indice = qMax(0, indice - 1);
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+        indice = qMin(ultimo, indice + 1);
+        break;
+    case Qt::Key_Home:
+        indice = 0;
+        break;
+    default:
+        indice = ultimo;
+        break;
+    }
+    QTest::keyClick(lista, tasto);
+    if (frmCalFerSol *input = CalFerSolCaricata()) {
+        if (lista == input->cmbCF)
+            modello.copriferro = lista->itemText(indice);
+        else if (lista == input->cmbSSTravetto)
+            modello.sottoTravetto = lista->itemText(indice);
+    }
+    return true;
+}
+
+// Clicks a list open, then either leaves it with Esc or moves down a few
+// items and takes one with Enter.
+bool Passeggiata::ScegliDaElenco()
+{
+    frmCalFerSol *input = CalFerSolCaricata();
+    if (!Visibile(input))
+        return false;
+    QComboBox *lista = Caso(2) ? input->cmbCF : input->cmbSSTravetto;
+    QTest::mouseClick(lista, Qt::LeftButton);
+    QWidget *elenco = QApplication::activePopupWidget();
+    if (!elenco)
+        return true; // the click did not open it; nothing else happened
+    QAbstractItemView *vista = lista->view();
+    const int giu = Caso(4);
+    if (Caso(3) == 0) {
+        Annota(QStringLiteral("list popup"), lista->objectName() + QStringLiteral(" Esc"));
+        QTest::keyClick(vista, Qt::Key_Escape);
+    } else {
+        Annota(QStringLiteral("list popup"),
+               lista->objectName() + QStringLiteral(" down %1").arg(giu));
+        const int indice = qMin(lista->count() - 1, lista->currentIndex() + giu);
+        for (int i = 0; i < giu; ++i)
+            QTest::keyClick(vista, Qt::Key_Down);
+        QTest::keyClick(vista, Qt::Key_Return);
+        (lista == input->cmbCF ? modello.copriferro : modello.sottoTravetto) =
+            lista->itemText(indice);
+    }
+    return true;
+}
+
+bool Passeggiata::CliccaOpzione()
+{
+    frmCalFerSol *input = CalFerSolCaricata();
+    if (!Visibile(input))
+        return false;
+    const bool solaio = Caso(2);
+    const int indice = Caso(2);
+    QRadioButton *opzione = solaio ? input->optTipoSolaio[indice] : input->optTipoCampata[indice];
+    Annota(QStringLiteral("option"), opzione->objectName());
+    QTest::mouseClick(opzione, Qt::LeftButton);
+    (solaio ? modello.solaio : modello.campata) = indice;
+    return true;
+}
+
+// Tab, Shift+Tab, Ctrl+Tab (the next child window) or a click on a window's frame.
+bool Passeggiata::CambiaFuoco()
+{
+    QWidget *fuoco = QApplication::focusWidget();
+    if (!fuoco || fuoco->window() != Registro.Principale)
+        fuoco = Registro.Principale;
+    switch (Caso(4)) {
+    case 0:
+        Annota(QStringLiteral("focus"), QStringLiteral("Tab from ") + fuoco->objectName());
+        QTest::keyClick(fuoco, Qt::Key_Tab);
+        break;
+    case 1:
+        Annota(QStringLiteral("focus"), QStringLiteral("Shift+Tab from ") + fuoco->objectName());
+        QTest::keyClick(fuoco, Qt::Key_Backtab, Qt::ShiftModifier);
+        break;
+    case 2:
+        Annota(QStringLiteral("focus"), QStringLiteral("Ctrl+Tab from ") + fuoco->objectName());
+        QTest::keyClick(fuoco, Qt::Key_Tab, Qt::ControlModifier);
+        break;
+    default: {
+        QWidget *finestra = UnoDi(FinestreFiglieVisibili());
+        if (!finestra)
+            return false;
+        Annota(QStringLiteral("focus"), QStringLiteral("title bar of ") + finestra->objectName());
+        QWidget *cornice = finestra->parentWidget();
+        QTest::mouseClick(cornice, Qt::LeftButton, {}, QPoint(cornice->width() / 2, 8));
+        break;
+    }
+    }
+    return true;
+}
+
+// Space presses the button or option that has the focus.
+bool Passeggiata::PremiSpazio()
+{
+    auto *pulsante = qobject_cast<QAbstractButton *>(QApplication::focusWidget());
+    if (!pulsante || pulsante->window() != Registro.Principale || !pulsante->isVisible())
+        return false;
+    Annota(QStringLiteral("space"), pulsante->objectName());
+    if (frmCalFerSol *input = CalFerSolCaricata()) {
+        for (int i = 0; i < 2; ++i) {
+            if (pulsante == input->optTipoSolaio[i])
+                modello.solaio = i;
+            if (pulsante == input->optTipoCampata[i])
+                modello.campata = i;
+        }
+        calcolo = pulsante == input->cmdCalcola;
+    }
+    QTest::keyClick(pulsante, Qt::Key_Space);
+    return true;
+}
+
+bool Passeggiata::ChiudiFinestraFiglia()
+{
+    QWidget *finestra = UnoDi(FinestreFiglieVisibili());
+    if (!finestra || (finestra == CalFerSolCaricata() && Caso(4) != 0))
+        return false;
+    Annota(QStringLiteral("close box"), finestra->objectName());
+    finestra->parentWidget()->close();
+    return true;
+}
+
+bool Passeggiata::ChiudiPrincipale()
+{
+    if (Caso(2))
+        return false;
+    Annota(QStringLiteral("close box"), NomePrincipale);
+    Registro.Principale->close();
+    return true;
+}
+
+// ---- Checks ----
+
+void Passeggiata::SeguiEventi()
+{
+    static const char *const nomi[] = {
+        "main window loads",       "input window loads",
+        "input window unloads",    "result window loads",
+        "result window unloads",   "revision dialog loads",
+        "revision dialog unloads", "revision dialog unloads, no result window"};
+    for (const Osservatore::Avviso &avviso : std::as_const(osservatore.avvisi))
+        ++accaduti[QStringLiteral("box \"%1\" answered %2").arg(avviso.testo, avviso.risposta)];
+    for (Evento evento : std::as_const(osservatore.eventi)) {
+        ++accaduti[QString::fromLatin1(nomi[int(evento)])];
+        const bool dialogoAperto = ModificaCaricata() != nullptr;
+        switch (evento) {
+        case Evento::CaricaPrincipale:
+            insiemeAtteso = InsiemeFinestraChiusa;
+            break;
+        case Evento::CaricaInput:
+            insiemeAtteso = InsiemeAperto;
+            modello.Carica();
+            break;
+        case Evento::ScaricaInput:
+            insiemeAtteso = InsiemeFinestraChiusa;
+            modello.caricato = false;
+            break;
+        case Evento::CaricaRisultati:
+            insiemeAtteso = InsiemeRisultati;
+            break;
+        case Evento::ScaricaRisultati:
+            insiemeAtteso = InsiemeAperto;
+            break;
+        case Evento::CaricaDialogo:
+            insiemeAtteso = InsiemeDialogo;
+            dialogoSuperato = false;
+            break;
+        case Evento::ScaricaDialogoConRisultati:
+            // Confirmed, the result window loaded afresh; cancelled, it is
+            // given its set back. Either way the result set.
+            insiemeAtteso = InsiemeRisultati;
+            break;
+        case Evento::ScaricaDialogoSenzaRisultati:
+            break;
+        }
+        if (dialogoAperto && evento != Evento::CaricaDialogo)
+            dialogoSuperato = true;
+    }
+    osservatore.eventi.clear();
+    osservatore.avvisi.clear();
+}
+
+QString Passeggiata::Controlla()
+{
+    const QList<Osservatore::Avviso> avvisi = osservatore.avvisi;
+    SeguiEventi();
+    if (QApplication::activeModalWidget())
+        return QStringLiteral("a modal window is still open: ") +
+               QApplication::activeModalWidget()->windowTitle();
+    if (QApplication::activePopupWidget())
+        return QStringLiteral("a popup is still open");
+    if (QApplication::overrideCursor())
+        return QStringLiteral("the busy pointer stayed on");
+
+    QMap<QString, int> quante;
+    for (QWidget *w : QApplication::allWidgets())
+        ++quante[w->objectName()];
+    for (const QString &nome : {NomePrincipale, NomeInput, NomeRisultati, NomeDialogo}) {
+        if (quante.value(nome) > 1)
+            return QStringLiteral("%1 windows %2").arg(quante.value(nome)).arg(nome);
+    }
+    if ((quante.value(NomeInput) == 1) != (CalFerSolCaricata() != nullptr) ||
+        (quante.value(NomeRisultati) == 1) != (OutPut2Caricata() != nullptr) ||
+        (quante.value(NomeDialogo) == 1) != (ModificaCaricata() != nullptr))
+        return QStringLiteral("a window exists that the registry does not know, or the reverse");
+
+    if (QString errore = ControllaAvvisi(avvisi); !errore.isEmpty())
+        return errore;
+    if (!Registro.Principale) {
+        if (CalFerSolCaricata() || OutPut2Caricata() || ModificaCaricata())
+            return QStringLiteral("a child window outlived the main window");
+        return {};
+    }
+    if (QString errore = ControllaBarra(); !errore.isEmpty())
+        return errore;
+    if (QString errore = ControllaInput(); !errore.isEmpty())
+        return errore;
+    return ControllaRisultati();
+}
+
+// Every box is one the program may show at that point, and a calculation
+// shows at most one.
+QString Passeggiata::ControllaAvvisi(const QList<Osservatore::Avviso> &avvisi) const
+{
+    static const QStringList DelCalcolo{Messaggi::LuceNonImpostata,
+                                        Messaggi::SovraccaricoErrato,
+                                        Messaggi::AltezzaUtileEccessiva,
+                                        Messaggi::AltezzaMassimaRaggiunta,
+                                        Messaggi::TondiniInsufficienti,
+                                        QStringLiteral("6 - Overflow"),
+                                        QStringLiteral("11 - Divisione per zero"),
+                                        QStringLiteral("13 - Tipo non corrispondente")};
+    int delCalcolo = 0;
+    for (const Osservatore::Avviso &avviso : avvisi) {
+        const QString titolo = avviso.titolo;
+        bool noto = false;
+        if (titolo == Messaggi::TitoloCalcolo) {
+            noto = calcolo && DelCalcolo.contains(avviso.testo);
+            ++delCalcolo;
+        } else if (titolo == u"FELTRANOVA") {
+            noto = avviso.testo == u"Stampare la videata?" ||
+                   avviso.testo == u"Stampa non riuscita: carta esaurita.";
+        } else if (titolo == u"PredimVelmora") {
+            noto = DelCalcolo.contains(avviso.testo) || avviso.testo.startsWith(u"Immettere");
+        }
+        if (!noto)
+            return QStringLiteral("unexpected box \"%1\": \"%2\"").arg(titolo, avviso.testo);
+    }
+    if (delCalcolo > 1)
+        return QStringLiteral("%1 boxes for one calculation").arg(delCalcolo);
+    return {};
+}
+
+// The toolbar shows the set of the last load or unload. That is also the
+// set of the windows now open (dialog, else result window, else input
+// window, else none), except while the revision dialog is open after the
+// result or input window loaded or unloaded behind it: the dialog applies
+// its set only when it loads.
+QString Passeggiata::ControllaBarra()
+{
+    const QString stati = StatiBarra();
+    if (stati != Stati(insiemeAtteso))
+        return QStringLiteral("toolbar %1, the last load or unload calls for %2")
+            .arg(stati, Stati(insiemeAtteso));
+    InsiemePulsanti perLeFinestre = InsiemeFinestraChiusa;
+    if (ModificaCaricata())
+        perLeFinestre = InsiemeDialogo;
+    else if (OutPut2Caricata())
+        perLeFinestre = InsiemeRisultati;
+    else if (CalFerSolCaricata())
+        perLeFinestre = InsiemeAperto;
+    if (ModificaCaricata() && dialogoSuperato) {
+        if (stati != Stati(perLeFinestre))
+            ++eccezioniDialogo;
+        return {};
+    }
+    if (stati != Stati(perLeFinestre))
+        return QStringLiteral("toolbar %1, the windows open call for %2")
+            .arg(stati, Stati(perLeFinestre));
+    return {};
+}
+
+QString Passeggiata::ControllaInput() const
+{
+    frmCalFerSol *input = CalFerSolCaricata();
+    if (!input)
+        return {};
+    if (!modello.caricato)
+        return QStringLiteral("the input window is there without having loaded");
+    const QStringList visti{input->txtLuceNettaSolaio->text(), input->txtSovracAcc->text(),
+                            input->cmbCF->currentText(), input->cmbSSTravetto->currentText()};
+    const QStringList attesi{modello.luce, modello.carico, modello.copriferro,
+                             modello.sottoTravetto};
+    if (visti != attesi)
+        return QStringLiteral("input fields [%1], expected [%2]")
+            .arg(visti.join(u'|'), attesi.join(u'|'));
+    if (!input->optTipoSolaio[modello.solaio]->isChecked() ||
+        !input->optTipoCampata[modello.campata]->isChecked())
+        return QStringLiteral("options changed by themselves");
+    // Hidden only while the results take its place.
+    if (!Visibile(input) && !Visibile(OutPut2Caricata()))
+        return QStringLiteral("the input window is hidden with no result window shown");
+    return {};
+}
+
+QString Passeggiata::ControllaRisultati() const
+{
+    frmOutPut2 *risultati = OutPut2Caricata();
+    if (!risultati)
+        return {};
+    for (QLineEdit *casella : risultati->findChildren<QLineEdit *>()) {
+        const QString testo = casella->text();
+        if (!Numeri::EUnNumero(testo) && !(testo == u"-" && casella->objectName() == u"txtK"))
+            return QStringLiteral("result %1 reads \"%2\"").arg(casella->objectName(), testo);
+    }
+    return {};
+}
+
+} // namespace
+
+class tst_Scimmia : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { CollegaMotoreAlleFinestre(); }
+    void init() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
+    void cleanup();
+
+    void passeggiata_data();
+    void passeggiata();
+};
+
+void tst_Scimmia::cleanup()
+{
+    if (Registro.Principale)
+        Registro.Principale->close();
+    LasciaScorrereGliEventi();
+    QVERIFY(!Registro.Principale);
+}
+
+void tst_Scimmia::passeggiata_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<quint32>("seme");
+    QTest::addColumn<int>("passi");
+    QTest::newRow("decimal comma") << QLocale(QLocale::Italian, QLocale::Italy) << 7u << 3000;
+    QTest::newRow("decimal point")
+        << QLocale(QLocale::English, QLocale::UnitedStates) << 11u << 2000;
+}
+
+void tst_Scimmia::passeggiata()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(quint32, seme);
+    QFETCH(int, passi);
+    QLocale::setDefault(locale);
+
+    Passeggiata passeggiata(seme, locale);
+    const QString errore = passeggiata.Cammina(passi);
+    for (auto azione = passeggiata.azioni.cbegin(); azione != passeggiata.azioni.cend(); ++azione)
+        qInfo("%6d  %s", azione.value(), qPrintable(azione.key()));
+    for (auto fatto = passeggiata.accaduti.cbegin(); fatto != passeggiata.accaduti.cend(); ++fatto)
+        qInfo("%6d  %s", fatto.value(), qPrintable(fatto.key()));
+    qInfo("%d starts, %d pages printed, %d times the dialog set was replaced behind the dialog",
+          passeggiata.avvii, StampaFinta::pagine, passeggiata.eccezioniDialogo);
+    QVERIFY2(errore.isEmpty(), qPrintable(errore));
+}
+
+QTEST_MAIN(tst_Scimmia)
+#include "tst_scimmia.moc"
