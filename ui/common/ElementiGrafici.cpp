@@ -6,7 +6,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 #include <QSvgRenderer>
+
+#include <utility>
 
 namespace {
 
@@ -230,7 +233,24 @@ void ElementoImmagine::DisegnaContenuto(QPainter &painter) const
     painter.drawPixmap(riquadro, cache);
 }
 
+// Shared by every element that shows the same picture at the same size: a
+// window loaded again (the result window after each calculation) finds its
+// pictures drawn already instead of parsing and rendering them anew.
 QPixmap ElementoImmagine::Rendi(const QSize &pixel) const
+{
+    const QString chiave = QStringLiteral("ElementoImmagine|%1|%2x%3")
+                               .arg(immagine)
+                               .arg(pixel.width())
+                               .arg(pixel.height());
+    QPixmap resa;
+    if (QPixmapCache::find(chiave, &resa))
+        return resa;
+    resa = RendiSenzaCache(pixel);
+    QPixmapCache::insert(chiave, resa);
+    return resa;
+}
+
+QPixmap ElementoImmagine::RendiSenzaCache(const QSize &pixel) const
 {
     if (!immagine.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
         return QPixmap::fromImage(
@@ -241,5 +261,7 @@ QPixmap ElementoImmagine::Rendi(const QSize &pixel) const
     QSvgRenderer svg(immagine);
     QPainter painter(&resa);
     svg.render(&painter);
-    return QPixmap::fromImage(resa);
+    painter.end();
+    // Handed over, not copied: one large picture less at the memory peak.
+    return QPixmap::fromImage(std::move(resa));
 }

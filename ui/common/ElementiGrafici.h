@@ -221,6 +221,7 @@ protected:
 
 private:
     QPixmap Rendi(const QSize &pixel) const;
+    QPixmap RendiSenzaCache(const QSize &pixel) const;
 
     QString immagine;
     // Rendered once for the device size it was last painted at.

@@ -1,9 +1,8 @@
 #include "Aspetto.h"
 
+#include "shell/ImmaginiLista.h"
+
 #include <QLabel>
-#include <QPainter>
-#include <QPixmap>
-#include <QSvgRenderer>
 #include <QToolButton>
 
 namespace Aspetto {
@@ -46,19 +45,7 @@ QToolButton *PulsanteGrafico(QWidget *contenitore, const char *nome, const QStri
 
 QIcon IconaSvg(const QString &percorso)
 {
-    QSvgRenderer disegno(percorso);
-    if (!disegno.isValid())
-        return {};
-    QIcon icona;
-    for (int lato : {16, 24, 32, 48, 64, 96, 128}) {
-        QPixmap immagine(lato, lato);
-        immagine.fill(Qt::transparent);
-        QPainter pittore(&immagine);
-        disegno.render(&pittore);
-        pittore.end();
-        icona.addPixmap(immagine);
-    }
-    return icona;
+    return IconaDaSvg(percorso, 128);
 }
 
 } // namespace Aspetto

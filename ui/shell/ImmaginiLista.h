@@ -13,3 +13,8 @@ constexpr int NumeroImmaginiLista = 9;
 
 // The application icon: image 1.
 QIcon IconaApplicazione();
+
+// An icon drawn from an SVG picture at any size asked for, up to latoMassimo
+// pixels, so it stays sharp on high-density screens even without Qt's SVG
+// icon plugin. Null when the picture cannot be read.
+QIcon IconaDaSvg(const QString &percorso, int latoMassimo);
