@@ -1,0 +1,148 @@
+#include "ServiziSistema.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <cstring>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+// Registry names do not tell upper from lower case.
+bool StessoNome(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// The rights that only read, whichever registry view is asked for.
+constexpr quint32 VisteRegistro = 0x0100 | 0x0200; // KEY_WOW64_64KEY, KEY_WOW64_32KEY
+
+#ifdef Q_OS_WIN
+// The three calls of advapi32, in their ANSI form.
+class RegistroWindows : public RegistroSistema {
+public:
+    long ApriChiave(quint32 radice, const QString &percorso, quint32 opzioni, quint32 accesso,
+                    Chiave &aperta) override
+    {
+        HKEY chiave = nullptr;
+        const LONG esito =
+            RegOpenKeyExA(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(radice))),
+                          percorso.toLocal8Bit().constData(), opzioni, accesso, &chiave);
+        aperta = reinterpret_cast<Chiave>(chiave);
+        return esito;
+    }
+
+    long LeggiValore(Chiave chiave, const QString &nome, quint32 &tipo, char *dati,
+                     quint32 &dimensione) override
+    {
+        DWORD tipoLetto = 0;
+        DWORD dimensioneLetta = dimensione;
+        const LONG esito =
+            RegQueryValueExA(reinterpret_cast<HKEY>(chiave), nome.toLocal8Bit().constData(),
+                             nullptr, &tipoLetto, reinterpret_cast<LPBYTE>(dati), &dimensioneLetta);
+        tipo = tipoLetto;
+        dimensione = dimensioneLetta;
+        return esito;
+    }
+
+    long ChiudiChiave(Chiave chiave) override
+    {
+        return RegCloseKey(reinterpret_cast<HKEY>(chiave));
+    }
+};
+#endif
+
+} // namespace
+
+const QStringList RegistroLinux::ProgrammiInformazioniSistema{
+    QStringLiteral("hardinfo2"), QStringLiteral("hardinfo"), QStringLiteral("kinfocenter"),
+    QStringLiteral("cpu-x")};
+
+QString RegistroLinux::ProgrammaInformazioniSistema()
+{
+    for (const QString &programma : ProgrammiInformazioniSistema) {
+        const QString percorso = QStandardPaths::findExecutable(programma);
+        if (!percorso.isEmpty())
+            return percorso;
+    }
+    return {};
+}
+
+long RegistroLinux::ApriChiave(quint32 radice, const QString &percorso, quint32 opzioni,
+                               quint32 accesso, Chiave &aperta)
+{
+    Q_UNUSED(opzioni);
+    aperta = 0;
+    if (accesso & ~(AccessoLettura | VisteRegistro))
+        return AccessoNegato;
+    if (radice != MacchinaLocale)
+        return NonTrovato;
+    ChiaveNota nota;
+    if (StessoNome(percorso, ChiaveSysInfo))
+        nota = ChiaveNota::InformazioniSistema;
+    else if (StessoNome(percorso, ChiaveSysInfoLoc))
+        nota = ChiaveNota::PosizioneStrumenti;
+    else
+        return NonTrovato;
+    aperta = prossima++;
+    aperte.insert(aperta, nota);
+    return Riuscito;
+}
+
+long RegistroLinux::LeggiValore(Chiave chiave, const QString &nome, quint32 &tipo, char *dati,
+                                quint32 &dimensione)
+{
+    const auto trovata = aperte.constFind(chiave);
+    if (trovata == aperte.constEnd())
+        return ChiaveNonValida;
+    if (*trovata != ChiaveNota::InformazioniSistema || !StessoNome(nome, ValoreSysInfo))
+        return NonTrovato;
+    const QString programma = ProgrammaInformazioniSistema();
+    if (programma.isEmpty())
+        return NonTrovato;
+
+    // A string value comes with its terminating NUL, as the system gives it.
+    QByteArray valore = QFile::encodeName(programma);
+    valore.append('\0');
+    const auto necessaria = quint32(valore.size());
+    tipo = TipoTesto;
+    if (necessaria > dimensione) {
+        dimensione = necessaria;
+        return DatiTroppoLunghi;
+    }
+    std::memcpy(dati, valore.constData(), necessaria);
+    dimensione = necessaria;
+    return Riuscito;
+}
+
+long RegistroLinux::ChiudiChiave(Chiave chiave)
+{
+    return aperte.remove(chiave) ? Riuscito : ChiaveNonValida;
+}
+
+ServiziPredefiniti::ServiziPredefiniti()
+#ifdef Q_OS_WIN
+    : registro(std::make_unique<RegistroWindows>())
+#else
+    : registro(std::make_unique<RegistroLinux>())
+#endif
+{
+}
+
+ServiziPredefiniti::~ServiziPredefiniti() = default;
+
+bool ServiziPredefiniti::EsisteFile(const QString &percorso)
+{
+    return QFileInfo(percorso).isFile();
+}
+
+bool ServiziPredefiniti::AvviaProgramma(const QString &percorso)
+{
+    // The path is the program itself, never a command line to be split.
+    return !percorso.isEmpty() && QProcess::startDetached(percorso, {});
+}

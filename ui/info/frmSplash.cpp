@@ -1,0 +1,493 @@
+#include "frmSplash.h"
+
+#include "IdentitaApplicazione.h"
+#include "common/AreaDisegno.h"
+#include "common/ElementiGrafici.h"
+#include "common/Twips.h"
+#include "shell/Centratura.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+bool frmSplash::AvvioCompletato = false;
+
+namespace {
+
+constexpr int LarghezzaCliente = 11610;
+constexpr int AltezzaCliente = 7335;
+
+const QColor Grigio(192, 192, 192);
+const QColor GrigioScuro(128, 128, 128);
+const QColor Bianco(255, 255, 255);
+const QColor Blu(0, 0, 255);
+const QColor Rosso(255, 0, 0);
+
+// The text labels of a page: where the first one starts, their left edge
+// and width, and the room left before a section heading or the closing note.
+constexpr int TopPrimaEtichetta = 900;
+constexpr int LeftTesto = 150;
+constexpr int LarghezzaTesto = 5600;
+constexpr int StaccoSezione = 50;
+
+const QString A_capo = QStringLiteral("\r\n");
+
+QFont Arial(qreal punti, bool grassetto = false)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(punti);
+    font.setBold(grassetto);
+    return font;
+}
+
+QFont TimesNewRoman(qreal punti, bool grassetto, bool corsivo = false)
+{
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSizeF(punti);
+    font.setBold(grassetto);
+    font.setItalic(corsivo);
+    return font;
+}
+
+void ColoraSfondo(QWidget *widget, const QColor &colore)
+{
+    QPalette tavolozza = widget->palette();
+    tavolozza.setColor(QPalette::Window, colore);
+    widget->setPalette(tavolozza);
+    widget->setAutoFillBackground(true);
+}
+
+void ColoraTesto(QLabel *etichetta, const QColor &colore)
+{
+    QPalette tavolozza = etichetta->palette();
+    tavolozza.setColor(QPalette::WindowText, colore);
+    etichetta->setPalette(tavolozza);
+}
+
+QLabel *Etichetta(QWidget *contenitore, const QString &nome, const QFont &font,
+                  Qt::Alignment allineamento = Qt::AlignLeft)
+{
+    auto *etichetta = new QLabel(contenitore);
+    etichetta->setObjectName(nome);
+    etichetta->setFont(font);
+    etichetta->setWordWrap(true);
+    etichetta->setAlignment(allineamento | Qt::AlignTop);
+    return etichetta;
+}
+
+// Keeps the label's width and gives it the height its wrapped text needs,
+// at least one line.
+void AdattaAltezza(QLabel *etichetta, int left, int top, int width)
+{
+    int altezza = etichetta->heightForWidth(PixelDaTwips(width));
+    if (altezza <= 0)
+        altezza = etichetta->fontMetrics().height();
+    PosizionaInTwips(etichetta, left, top, width, altezza * TwipsPerPixel);
+}
+
+// A label as wide as its one line of text.
+void AdattaAlTesto(QLabel *etichetta, int left, int top)
+{
+    const QSize misura = etichetta->sizeHint();
+    PosizionaInTwips(etichetta, left, top, misura.width() * TwipsPerPixel,
+                     misura.height() * TwipsPerPixel);
+}
+
+int FondoInTwips(const QLabel *etichetta)
+{
+    const QRect twips = etichetta->property("twips").toRect();
+    return twips.top() + twips.height();
+}
+
+// The lines of a page text, joined by carriage return and line feed.
+QString Righe(const QStringList &righe, bool aCapoFinale = false)
+{
+    QString testo = righe.join(A_capo);
+    if (aCapoFinale)
+        testo += A_capo;
+    return testo;
+}
+
+void PosizionaPagina(QWidget *pagina)
+{
+    PosizionaInTwips(pagina, 90, 90, 6000, 5800);
+}
+
+// Gives a page's text label its text and places it: the first at the top of
+// the text, each further one below the label above it, a little lower still
+// when it opens a section.
+void ImpilaEtichetta(QLabel *etichetta, const QString &testo, const QLabel *sopra = nullptr,
+                     bool staccata = false)
+{
+    etichetta->setText(testo);
+    int top = sopra ? FondoInTwips(sopra) : TopPrimaEtichetta;
+    if (staccata)
+        top += StaccoSezione;
+    AdattaAltezza(etichetta, LeftTesto, top, LarghezzaTesto);
+}
+
+// The busy pointer over the whole application for as long as it lives.
+class Clessidra {
+public:
+    Clessidra() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Clessidra() { QApplication::restoreOverrideCursor(); }
+    Clessidra(const Clessidra &) = delete;
+    Clessidra &operator=(const Clessidra &) = delete;
+};
+
+QPushButton *Pulsante(QWidget *contenitore, const char *nome, const QString &testo, int left)
+{
+    auto *pulsante = new QPushButton(testo, contenitore);
+    pulsante->setObjectName(QString::fromLatin1(nome));
+    pulsante->setFont(Arial(8.25, true));
+    PosizionaInTwips(pulsante, left, 6840, 1590, 330);
+    return pulsante;
+}
+
+} // namespace
+
+frmSplash::frmSplash(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    // A title bar with nothing on it: no caption, no control box.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFixedSize(PixelDaTwips(LarghezzaCliente), PixelDaTwips(AltezzaCliente));
+    setFont(Arial(8.25));
+    ColoraSfondo(this, Grigio);
+
+    CreaPannelloProdotto();
+    CreaPannelloPagine();
+    CreaComandi();
+    CollegaSegnali();
+    CentraSulloSchermo();
+}
+
+// The left panel: maker, product, the logo with the version over it, the
+// credit and the requirements.
+void frmSplash::CreaPannelloProdotto()
+{
+    Frame1 = new AreaDisegno(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    ColoraSfondo(Frame1, Grigio);
+    PosizionaInTwips(Frame1, 180, 90, 4740, 7065);
+
+    new ElementoImmagine(Frame1, QStringLiteral("imgLogo"), QStringLiteral(":/info/Logo.svg"), 135,
+                         1845, 4470, 4380);
+
+    lblLicenseTo = Etichetta(Frame1, QStringLiteral("lblLicenseTo"), Arial(8.25), Qt::AlignRight);
+    lblCompanyProduct = Etichetta(Frame1, QStringLiteral("lblCompanyProduct"), Arial(18, true));
+    lblProductName = Etichetta(Frame1, QStringLiteral("lblProductName"), Arial(20, true));
+    ColoraTesto(lblProductName, Blu);
+    lblVersion = Etichetta(Frame1, QStringLiteral("lblVersion"), Arial(9.75, true), Qt::AlignRight);
+    lblCredito = Etichetta(Frame1, QStringLiteral("lblCredito"), Arial(8.25));
+    lblCompany = Etichetta(Frame1, QStringLiteral("lblCompany"), Arial(12, true));
+    ColoraTesto(lblCompany, Rosso);
+    lblWarning = Etichetta(Frame1, QStringLiteral("lblWarning"), Arial(8.25));
+    AdattaAltezza(lblLicenseTo, 2610, 180, 2025);
+}
+
+// The right panel: the pages over a black shadow on dark grey.
+void frmSplash::CreaPannelloPagine()
+{
+    Picture1 = new AreaDisegno(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ColoraSfondo(Picture1, GrigioScuro);
+    PosizionaInTwips(Picture1, 5040, 180, 6400, 6200);
+
+    auto *Shape1 = new ElementoForma(Picture1, QStringLiteral("Shape1"), ElementoForma::Rettangolo,
+                                     180, 225, 6050, 5800);
+    Shape1->setBorderColor(Qt::black);
+    Shape1->setFillColor(Qt::black);
+    Shape1->setFillStyle(ElementoForma::Pieno);
+    Shape1->setBackgroundColor(Qt::black);
+    Shape1->setBackgroundOpaque(true);
+
+    fraPremessa = CreaPagina("fraPremessa", 0, QStringLiteral("PREMESSA"), 2010);
+    fraImp = CreaPagina("fraImp", 1, QStringLiteral("IMPOSTAZIONI"), 1770);
+    fraInput = CreaPagina("fraInput", 2, QStringLiteral("DATI DI INPUT"), 1815);
+    fraOutput = CreaPagina("fraOutput", 3, QStringLiteral("DATI DI OUTPUT"), 1680);
+
+    // Bold on the first two pages, regular on the last two.
+    lblPremessa1 =
+        Etichetta(fraPremessa, QStringLiteral("lblPremessa1"), TimesNewRoman(8.25, true));
+    for (int i = 0; i < 9; ++i) {
+        const bool intestazione = i % 2 == 1 && i < 8; // lblImp2, 4, 6 and 8
+        lblImp[i] = Etichetta(fraImp, QStringLiteral("lblImp%1").arg(i + 1),
+                              TimesNewRoman(8.25, true, intestazione));
+    }
+    lblInput = Etichetta(fraInput, QStringLiteral("lblInput"), TimesNewRoman(8.25, false));
+    lblOutput1 = Etichetta(fraOutput, QStringLiteral("lblOutput1"), TimesNewRoman(8.25, false));
+    lblOutput2 = Etichetta(fraOutput, QStringLiteral("lblOutput2"), TimesNewRoman(8.25, false));
+}
+
+// A white page with its heading and the maker's name in the corner; its
+// place is set when its text is.
+QWidget *frmSplash::CreaPagina(const char *nome, int indice, const QString &intestazione,
+                               int leftIntestazione)
+{
+    auto *pagina = new QFrame(Picture1);
+    pagina->setObjectName(QString::fromLatin1(nome));
+    pagina->setFrameStyle(QFrame::NoFrame);
+    ColoraSfondo(pagina, Bianco);
+
+    auto *titolo = Etichetta(pagina, NomeInMatrice(QStringLiteral("lblIntestazione"), indice),
+                             TimesNewRoman(14, true));
+    titolo->setText(intestazione);
+    titolo->setWordWrap(false);
+    ColoraSfondo(titolo, Bianco);
+    AdattaAlTesto(titolo, leftIntestazione, 540);
+
+    auto *marchio = Etichetta(pagina, NomeInMatrice(QStringLiteral("lblMarchio"), indice),
+                              Arial(9.75, true), Qt::AlignHCenter);
+    marchio->setText(QStringLiteral("QUARANEL"));
+    ColoraTesto(marchio, Rosso);
+    AdattaAltezza(marchio, 3960, 90, 1320);
+    return pagina;
+}
+
+void frmSplash::CreaComandi()
+{
+    chkConferma =
+        new QCheckBox(QStringLiteral("Conferma lettura delle condizioni di utilizzo."), this);
+    chkConferma->setObjectName(QStringLiteral("chkConferma"));
+    PosizionaInTwips(chkConferma, 5040, 6435, 6405, 285);
+
+    cmdIndietro = Pulsante(this, "cmdIndietro", QStringLiteral("<"), 5040);
+    cmdAvanti = Pulsante(this, "cmdAvanti", QStringLiteral(">"), 6660);
+    cmdFinish = Pulsante(this, "cmdFinish", QStringLiteral("Fine"), 8280);
+    cmdEsci = Pulsante(this, "cmdEsci", QStringLiteral("Esci"), 9900);
+
+    setTabOrder(chkConferma, cmdIndietro);
+    setTabOrder(cmdIndietro, cmdAvanti);
+    setTabOrder(cmdAvanti, cmdFinish);
+    setTabOrder(cmdFinish, cmdEsci);
+}
+
+void frmSplash::CollegaSegnali()
+{
+    // Raised by a click and by the load sequence setting the box alike.
+    connect(chkConferma, &QCheckBox::toggled, this, &frmSplash::chkConferma_Click);
+    connect(cmdAvanti, &QPushButton::clicked, this, &frmSplash::cmdAvanti_Click);
+    connect(cmdIndietro, &QPushButton::clicked, this, &frmSplash::cmdIndietro_Click);
+    connect(cmdFinish, &QPushButton::clicked, this, &frmSplash::cmdFinish_Click);
+    connect(cmdEsci, &QPushButton::clicked, this, &frmSplash::cmdEsci_Click);
+}
+
+void frmSplash::CentraSulloSchermo()
+{
+    if (const QScreen *schermo = screen()) {
+        const QRect geometria = schermo->geometry();
+        move(geometria.topLeft() + PosizioneCentrata(geometria.size(), size()));
+    }
+}
+
+void frmSplash::Form_Load()
+{
+    lblVersion->setText(IdentitaApplicazione::TestoVersione());
+    AdattaAltezza(lblVersion, 2565, 3195, 1965);
+    lblProductName->setText(QStringLiteral("FELTRANOVA"));
+    AdattaAltezza(lblProductName, 360, 1215, 3285);
+    lblCompany->setText(IdentitaApplicazione::NomeSocieta);
+    AdattaAltezza(lblCompany, 135, 6255, 3090);
+    lblWarning->setText(QStringLiteral("Requisiti: O\\S Win98 o Superiori."));
+    AdattaAltezza(lblWarning, 180, 6750, 4425);
+    lblCompanyProduct->setText(QStringLiteral("Pannelli-Cassero"));
+    AdattaAltezza(lblCompanyProduct, 135, 810, 5745);
+    lblCredito->setText(QStringLiteral("Software devloped by Nordwick"));
+    AdattaAltezza(lblCredito, 1530, 5985, 3090);
+
+    PreparaPremessa();
+    PreparaImpostazioni();
+    PreparaDatiInput();
+    PreparaDatiOutput();
+
+    cmdIndietro->setEnabled(false);
+    cmdFinish->setEnabled(false);
+    CambiaPagina(PrimaPagina);
+
+    if (AvvioCompletato) {
+        chkConferma->hide();
+        chkConferma->setChecked(true);
+    }
+    cmdAvanti->setFocus();
+}
+
+void frmSplash::PreparaPremessa()
+{
+    PosizionaPagina(fraPremessa);
+    ImpilaEtichetta(
+        lblPremessa1,
+        QStringLiteral(
+            "Il programma 'FELTRANOVA' è stato realizzato per consentire agevolmente il "
+            "predimensionamento dei pannelli cassero 'FELTRANOVA'. Fornisce una stima della "
+            "sezione geometrica, della quantità di acciaio al positivo (ad esclusione della rete "
+            "elettrosaldata) e dell'isolamento termico (trasmittanza). Il progetto esecutivo "
+            "dovrà essere redatto da Tecnico Abilitato, relativamente agli effettivi schemi "
+            "statici nel rispetto della Normativa vigente. A tal fine la società QUARANEL.SRL "
+            "prevede di fornire, con i pannelli 'FELTRANOVA', anche i relativi calcoli , "
+            "relazioni e disegni esecutivi a norma di legge. "));
+}
+
+void frmSplash::PreparaImpostazioni()
+{
+    PosizionaPagina(fraImp);
+    const QStringList testi[9] = {
+        {QStringLiteral("Gli algoritmi di calcolo si basano sui seguenti presupposti: ")},
+        {QStringLiteral("Materiali ")},
+        {QStringLiteral("Acciaio ad aderenza migliorata FeB 44 K controllato "),
+         QStringLiteral("Calcestruzzo Rbk 300. ")},
+        {QStringLiteral("Metodo di calcolo ")},
+        {QStringLiteral("Tensioni ammissibili consolidato da anni di applicazioni. ")},
+        {QStringLiteral("Altezze minime dei solai-spessore cappa ")},
+        {QStringLiteral("Altezza minima per un solaio di copertura 1/30 della luce di calcolo. "),
+         QStringLiteral("Altezza minima per un solaio intermedio 1/25 della luce di calcolo. "),
+         QStringLiteral("Lo spessore della cappa è di 4 cm. ")},
+        {QStringLiteral("Schemi statici ")},
+        {QStringLiteral(
+             "Solaio a campata singola e semplice appoggio: momento flettente M=q x L²/8 "),
+         QStringLiteral("Solaio continuo a più campate: momento flettente M=q x L²/12 "),
+         QStringLiteral("Per sovraccarico si intende il carico utile cioè il carico che viene "
+                        "aggiunto al peso proprio del solaio (quest'ultimo viene calcolato in "
+                        "automatico in fase di OUTPUT). ")},
+    };
+    for (int i = 0; i < 9; ++i) {
+        const bool intestazione = i % 2 == 1 && i < 8;
+        ImpilaEtichetta(lblImp[i], Righe(testi[i]), i > 0 ? lblImp[i - 1] : nullptr, intestazione);
+    }
+}
+
+void frmSplash::PreparaDatiInput()
+{
+    PosizionaPagina(fraInput);
+    ImpilaEtichetta(
+        lblInput,
+        Righe({QStringLiteral("TIPO DI SOLAIO: scegliere se di copertura o intermedio"),
+               QStringLiteral("SOVRACCARICO: si intende il carico utile cioè il carico che viene "
+                              "aggiunto al peso proprio del solaio. "),
+               QStringLiteral("E' espresso in daN/mq (ovvero Kg/mq). "),
+               QStringLiteral("LUCE DI CALCOLO: è l'interasse tra due appoggi consecutivi del "
+                              "solaio. "),
+               QStringLiteral("E' espressa in metri. "),
+               QStringLiteral("SPESSORE SOTTOTRAVETTO: è lo spessore del sottotravetto in "
+                              "polistirene espanso che non ha scopi statici, ma solo di "
+                              "coibentazione. Tale valore viene preso in considerazione per il "
+                              "calcolo della trasmittanza. "),
+               QStringLiteral("E' espressa in cm. "),
+               QStringLiteral("COPRIFERRO: è la distanza tra la superficie del tondino in acciaio "
+                              "e la superficie inferiore del travetto in c.a. "),
+               QStringLiteral("E' espressa in cm. ")},
+              true));
+}
+
+void frmSplash::PreparaDatiOutput()
+{
+    PosizionaPagina(fraOutput);
+    ImpilaEtichetta(
+        lblOutput1,
+        Righe({QStringLiteral("ALTEZZA DEL SOLAIO: viene fornita l'altezza del solaio data dalla "
+                              "somma di cappa, travetto e spessore sottotravetto."),
+               QStringLiteral("E' espressa in cm. "),
+               QStringLiteral("DIAMETRO DEI DUE TONDINI DI ARMATURA: vengono forniti i diametri "
+                              "dei due tondini di armatura da disporre in ogni travetto. "),
+               QStringLiteral("Diametri previsti: diametro minimo 8 mm diametro massimo 20 mm. "),
+               QStringLiteral("Vengono espressi in mm. "),
+               QStringLiteral("PESO PROPRIO SOLAIO: viene fornito il peso proprio del solaio. "),
+               QStringLiteral("E' espresso in daN/mq (ovvero Kg/mq). "),
+               QStringLiteral("CALCESTRUZZO: viene fornita l'incidenza di calcestruzzo per metro "
+                              "quadro. "),
+               QStringLiteral("E' espresso in mc/mq."),
+               QStringLiteral("INCIDENZA ACCIAIO: viene fornita l'incidenza dell'acciaio (a meno "
+                              "della rete elettrosaldata)."),
+               QStringLiteral("E' espresso in daN/mq (ovvero Kg/mq). "),
+               QStringLiteral("TRASMITTANZA TERMICA: viene fornito il valore della trasmittanza "
+                              "termica: "),
+               QStringLiteral("E' espresso in W/(mq x °C). "),
+               QStringLiteral("ALTEZZA PANNELLO: viene fornita l'altezza del pannello in "
+                              "polistirene. "),
+               QStringLiteral("E' espressa in cm. ")},
+              true));
+    ImpilaEtichetta(lblOutput2,
+                    QStringLiteral("All 'interno della finestra di OUTPUT l'icona 'MODIFICA' "
+                                   "permette di aumentare l 'altezza del travetto fornita dal "
+                                   "programma ottenendo nuovi OUTPUT. "),
+                    lblOutput1, true);
+}
+
+// Hides every page, then shows the one the direction leads to and sets the
+// buttons that change at its ends. A move past either end, which the
+// disabled buttons prevent, leaves the page on view as it is.
+void frmSplash::CambiaPagina(int direzione)
+{
+    QWidget *const pagine[] = {fraPremessa, fraImp, fraInput, fraOutput};
+    for (QWidget *pagina : pagine)
+        pagina->hide();
+
+    if (direzione == PrimaPagina) {
+        paginaCorrente = 0;
+        cmdIndietro->setEnabled(false);
+    } else if (direzione == Avanti && paginaCorrente < 3) {
+        if (paginaCorrente == 0)
+            cmdIndietro->setEnabled(true);
+        else if (paginaCorrente == 2)
+            cmdAvanti->setEnabled(false);
+        ++paginaCorrente;
+    } else if (direzione == Indietro && paginaCorrente > 0) {
+        if (paginaCorrente == 1)
+            cmdIndietro->setEnabled(false);
+        else if (paginaCorrente == 3)
+            cmdAvanti->setEnabled(true);
+        --paginaCorrente;
+    }
+    pagine[paginaCorrente]->show();
+}
+
+void frmSplash::chkConferma_Click()
+{
+    cmdFinish->setEnabled(chkConferma->isChecked());
+}
+
+void frmSplash::cmdAvanti_Click()
+{
+    CambiaPagina(Avanti);
+}
+
+void frmSplash::cmdIndietro_Click()
+{
+    CambiaPagina(Indietro);
+}
+
+void frmSplash::cmdFinish_Click()
+{
+    if (!AvvioCompletato) {
+        const Clessidra clessidra;
+        emit CaricamentoInputRichiesto();
+        AvvioCompletato = true;
+    }
+    close();
+}
+
+void frmSplash::cmdEsci_Click()
+{
+    const bool primaVolta = !AvvioCompletato;
+    close();
+    if (primaVolta)
+        emit FineApplicazioneRichiesta();
+}
+
+// Without a control box the window manager's close does nothing; the
+// program itself closes the wizard, with "Fine", "Esci" or the main window.
+void frmSplash::closeEvent(QCloseEvent *evento)
+{
+    if (evento->spontaneous()) {
+        evento->ignore();
+        return;
+    }
+    evento->accept();
+    emit FinestraScaricata();
+}
