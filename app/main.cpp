@@ -10,6 +10,7 @@ int main(int argc, char *argv[])
     CaricaTraduzioneQt(app);
     QApplication::setWindowIcon(IconaApplicazione());
     CollegaMotoreAlleFinestre();
-    CaricaCalFerSol();
+    // The wizard comes first; its "Fine" opens the main window.
+    MostraSplash();
     return app.exec();
 }

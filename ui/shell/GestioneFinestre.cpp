@@ -1,11 +1,14 @@
 #include "GestioneFinestre.h"
 
 #include "RegistroFinestre.h"
+#include "info/frmAbout.h"
+#include "info/frmSplash.h"
 #include "input/frmCalFerSol.h"
 #include "modVelmora.h"
 #include "results/frmModifica.h"
 #include "results/frmOutPut2.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -202,6 +205,53 @@ frmModifica *CaricaModifica()
                      [] { MostraFinestra(OutPut2Caricata()); });
     AggiungiFigliaFissa(finestra)->show();
     finestra->Form_Load();
+    return finestra;
+}
+
+namespace {
+
+void MettiInPrimoPiano(QWidget *finestra)
+{
+    finestra->show();
+    finestra->raise();
+    finestra->activateWindow();
+}
+
+} // namespace
+
+frmSplash *MostraSplash()
+{
+    if (auto *aperta = qobject_cast<frmSplash *>(Registro.Splash.data())) {
+        MettiInPrimoPiano(aperta);
+        return aperta;
+    }
+    // Shown again from the main window, it stays in front of it and closes
+    // with it.
+    auto *finestra = new frmSplash(Registro.Principale);
+    finestra->setAttribute(Qt::WA_DeleteOnClose);
+    Registro.Splash = finestra;
+    QObject::connect(finestra, &frmSplash::FinestraScaricata, [] { Registro.Splash = nullptr; });
+    QObject::connect(finestra, &frmSplash::CaricamentoInputRichiesto, [] { CaricaCalFerSol(); });
+    QObject::connect(finestra, &frmSplash::FineApplicazioneRichiesta, qApp,
+                     &QCoreApplication::quit);
+    finestra->Form_Load();
+    finestra->show();
+    return finestra;
+}
+
+frmAbout *MostraAbout()
+{
+    if (auto *aperta = qobject_cast<frmAbout *>(Registro.About.data())) {
+        MettiInPrimoPiano(aperta);
+        return aperta;
+    }
+    auto *finestra = new frmAbout(Registro.Principale);
+    finestra->setAttribute(Qt::WA_DeleteOnClose);
+    Registro.About = finestra;
+    // Closed by OK, Enter, Esc or its close box alike.
+    QObject::connect(finestra, &QDialog::finished, [] { Registro.About = nullptr; });
+    finestra->Form_Load();
+    finestra->show();
     return finestra;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 class QWidget;
+class frmAbout;
 class frmCalFerSol;
 class frmModifica;
 class frmOutPut2;
+class frmSplash;
 
 // Loading, unloading and showing the child windows, and how they meet the
 // toolbar and the engine. A window is loaded on first use, at most one of
@@ -20,6 +22,11 @@ frmModifica *ModificaCaricata();
 frmCalFerSol *CaricaCalFerSol();
 frmOutPut2 *CaricaOutPut2();
 frmModifica *CaricaModifica();
+
+// The start-up wizard and the about box, windows of their own: shown
+// without blocking, or brought to the front when already open.
+frmSplash *MostraSplash();
+frmAbout *MostraAbout();
 
 // Closes the child window that holds the given window: its unload runs.
 void ScaricaFinestra(QWidget *finestra);

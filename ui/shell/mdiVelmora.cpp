@@ -193,6 +193,10 @@ void mdiVelmora::CollegaComandi()
     connect(itemEsci, &QAction::triggered, this, &QWidget::close);
     connect(findChild<QAction *>(QStringLiteral("itemCalFerri")), &QAction::triggered, this,
             [] { CaricaCalFerSol(); });
+    connect(findChild<QAction *>(QStringLiteral("itemVelmora")), &QAction::triggered, this,
+            [] { MostraSplash(); });
+    connect(findChild<QAction *>(QStringLiteral("itemInfo")), &QAction::triggered, this,
+            [] { MostraAbout(); });
 }
 
 void mdiVelmora::DimensionaECentra()
@@ -237,6 +241,10 @@ void mdiVelmora::tlbMdi_ButtonClick(QAction *Button)
             TornaIndietro(area->currentSubWindow() ? area->currentSubWindow()->widget() : nullptr);
         else if (chiave == QLatin1String("Stampa"))
             StampaVideo(OrigineStampa::BarraStrumenti);
+        // "Esporta" has no command. "Info" shows the wizard, as "Info &Velmora"
+        // does, whatever its tooltip says.
+        else if (chiave == QLatin1String("Info"))
+            MostraSplash();
         else if (chiave == QLatin1String("Esci"))
             close();
     } catch (...) {
