@@ -1,0 +1,567 @@
+// The program from its start: the wizard's pages, texts and stacking, its
+// first and later showings, and every command of the main window's toolbar
+// and menus with the windows and the toolbar it leaves.
+
+#include "RispostaDialoghi.h"
+#include "common/AreaDisegno.h"
+#include "common/Twips.h"
+#include "info/frmAbout.h"
+#include "info/frmSplash.h"
+#include "input/frmCalFerSol.h"
+#include "results/frmModifica.h"
+#include "results/frmOutPut2.h"
+#include "shell/GestioneFinestre.h"
+#include "shell/InsiemiPulsanti.h"
+#include "shell/RegistroFinestre.h"
+#include "shell/Stampa.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+const QStringList Pagine = {"fraPremessa", "fraImp", "fraInput", "fraOutput"};
+const QString A_capo = QStringLiteral("\r\n");
+
+QRect Twips(const QObject *oggetto)
+{
+    return oggetto->property("twips").toRect();
+}
+
+QString Stati(const InsiemePulsanti &insieme)
+{
+    QString stati;
+    for (bool acceso : insieme)
+        stati += acceso ? u'1' : u'0';
+    return stati;
+}
+
+QToolBar *Barra()
+{
+    return Registro.Principale->findChild<QToolBar *>(QStringLiteral("tlbMdi"));
+}
+
+QString StatiBarra()
+{
+    QString stati;
+    for (const QString &chiave : ChiaviPulsanti)
+        stati += Barra()->findChild<QAction *>(chiave)->isEnabled() ? u'1' : u'0';
+    return stati;
+}
+
+frmSplash *Guida()
+{
+    return qobject_cast<frmSplash *>(Registro.Splash.data());
+}
+
+QStringList PagineVisibili(frmSplash *guida)
+{
+    QStringList visibili;
+    for (const QString &pagina : Pagine) {
+        if (guida->findChild<QWidget *>(pagina)->isVisibleTo(guida))
+            visibili << pagina;
+    }
+    return visibili;
+}
+
+// The windows on view, by name.
+QStringList FinestreInVista()
+{
+    QStringList nomi;
+    for (QWidget *finestra :
+         {static_cast<QWidget *>(CalFerSolCaricata()), static_cast<QWidget *>(OutPut2Caricata()),
+          static_cast<QWidget *>(ModificaCaricata()), Registro.Splash.data(),
+          Registro.About.data()}) {
+        auto *cornice =
+            finestra ? qobject_cast<QMdiSubWindow *>(finestra->parentWidget()) : nullptr;
+        if (finestra && (cornice ? cornice : finestra)->isVisible())
+            nomi << finestra->objectName();
+    }
+    return nomi;
+}
+
+// A toolbar button clicked, or a menu entry chosen.
+void Comanda(const QString &comando)
+{
+    if (QAction *pulsante = Barra()->findChild<QAction *>(comando))
+        QTest::mouseClick(Barra()->widgetForAction(pulsante), Qt::LeftButton);
+    else
+        Registro.Principale->findChild<QAction *>(comando)->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void Clicca(QAbstractButton *pulsante)
+{
+    QTest::mouseClick(pulsante, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The program brought into a state: "guida" its first showing; through the
+// wizard, "input" the input window filled in, "chiusa" no input window,
+// "risultati" a calculation done, "dialogo" the revision dialog open.
+void Prepara(const QString &stato)
+{
+    QVERIFY(QTest::qWaitForWindowExposed(MostraSplash()));
+    if (stato == u"guida")
+        return;
+    Clicca(Guida()->chkConferma);
+    Clicca(Guida()->cmdFinish);
+    frmCalFerSol *input = CalFerSolCaricata();
+    if (stato == u"chiusa")
+        return Clicca(input->cmdEsci);
+    input->txtLuceNettaSolaio->setText(QStringLiteral("5"));
+    input->txtSovracAcc->setText(QStringLiteral("200"));
+    if (stato != u"input")
+        Clicca(input->cmdCalcola);
+    if (stato == u"dialogo")
+        Clicca(OutPut2Caricata()->cmdModifica);
+}
+
+} // namespace
+
+class tst_Avvio : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { CollegaMotoreAlleFinestre(); }
+    void init();
+    void cleanup();
+
+    void finestra();
+    void testi_data();
+    void testi();
+    void impilamento();
+    void paginazione_data();
+    void paginazione();
+    void primaApertura_data();
+    void primaApertura();
+    void aperturaSuccessiva();
+    void comandi_data();
+    void comandi();
+    void pulisci();
+    void percorsoCompleto();
+    void esciTerminaApplicazione();
+};
+
+void tst_Avvio::init()
+{
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    frmSplash::AvvioCompletato = false;
+}
+
+void tst_Avvio::cleanup()
+{
+    if (Registro.Splash)
+        Registro.Splash->close();
+    if (Registro.Principale)
+        Registro.Principale->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!Registro.Principale && !Registro.Splash && !Registro.About);
+    QVERIFY(!CalFerSolCaricata() && !OutPut2Caricata() && !ModificaCaricata());
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+// No caption and no control box, centred; the controls in their places;
+// the pages on their shadow, which shows along the right and lower edges.
+void tst_Avvio::finestra()
+{
+    Prepara(QStringLiteral("guida"));
+    frmSplash *guida = Guida();
+    QCOMPARE(guida->windowTitle(), QString());
+    QVERIFY(guida->windowFlags().testFlag(Qt::CustomizeWindowHint));
+    for (auto bandiera : {Qt::WindowCloseButtonHint, Qt::WindowSystemMenuHint,
+                          Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint})
+        QVERIFY(!guida->windowFlags().testFlag(bandiera));
+    QCOMPARE(guida->size(), QSize(774, 489));
+    const QSize schermo = guida->screen()->geometry().size();
+    QVERIFY((guida->pos() - QPoint((schermo.width() - 774) / 2, (schermo.height() - 489) / 2))
+                .manhattanLength() <= 2);
+
+    const QList<QPair<QString, QRect>> posti = {
+        {"Frame1", {180, 90, 4740, 7065}},        {"Picture1", {5040, 180, 6400, 6200}},
+        {"chkConferma", {5040, 6435, 6405, 285}}, {"cmdIndietro", {5040, 6840, 1590, 330}},
+        {"cmdAvanti", {6660, 6840, 1590, 330}},   {"cmdFinish", {8280, 6840, 1590, 330}},
+        {"cmdEsci", {9900, 6840, 1590, 330}},     {"fraOutput", {90, 90, 6000, 5800}}};
+    for (const auto &[nome, twips] : posti)
+        QCOMPARE(Twips(guida->findChild<QWidget *>(nome)), twips);
+    const QList<int> lefts = {2010, 1770, 1815, 1680};
+    for (int i = 0; i < 4; ++i) {
+        auto *intestazione =
+            guida->findChild<QLabel *>(QStringLiteral("lblIntestazione(%1)").arg(i));
+        QCOMPARE(intestazione->parentWidget()->objectName(), Pagine[i]);
+        QCOMPARE(Twips(intestazione).topLeft(), QPoint(lefts[i], 540));
+        QCOMPARE(guida->findChild<QLabel *>(QStringLiteral("lblMarchio(%1)").arg(i))->text(),
+                 QStringLiteral("QUARANEL"));
+    }
+    const QImage destra = guida->Picture1->grab().toImage();
+    QCOMPARE(destra.pixelColor(PixelDaTwips(6150), PixelDaTwips(3000)), QColor(Qt::black));
+    QCOMPARE(destra.pixelColor(PixelDaTwips(3000), PixelDaTwips(5950)), QColor(Qt::black));
+    QCOMPARE(destra.pixelColor(PixelDaTwips(3000), PixelDaTwips(3000)), QColor(Qt::white));
+}
+
+void tst_Avvio::testi_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<int>("righe"); // separated by CR LF; one more when it ends with one
+    QTest::addColumn<QString>("prima");
+    QTest::addColumn<QString>("ultima");
+    QTest::addColumn<QString>("stile"); // "B" bold, "I" italic, on the pages
+
+    const auto riga = [](const char *nome, int righe, const QString &prima, const QString &ultima,
+                         const char *stile = "") {
+        QTest::newRow(nome) << nome << righe << prima << ultima << stile;
+    };
+    riga("lblCompanyProduct", 1, "Pannelli-Cassero", "Pannelli-Cassero");
+    riga("lblProductName", 1, "FELTRANOVA", "FELTRANOVA");
+    riga("lblVersion", 1, "Versione 1.0.17", "Versione 1.0.17");
+    riga("lblCredito", 1, "Software devloped by Nordwick", "Software devloped by Nordwick");
+    riga("lblCompany", 1, "Quaranel", "Quaranel");
+    riga("lblWarning", 1, "Requisiti: O\\S Win98 o Superiori.",
+         "Requisiti: O\\S Win98 o Superiori.");
+    riga(
+        "lblPremessa1", 1,
+        "Il programma 'FELTRANOVA' è stato realizzato per consentire agevolmente "
+        "il predimensionamento dei pannelli cassero 'FELTRANOVA'. Fornisce una stima della sezione "
+        "geometrica, della quantità di acciaio al positivo (ad esclusione della rete "
+        "elettrosaldata) e dell'isolamento termico (trasmittanza). Il progetto esecutivo dovrà "
+        "essere redatto da Tecnico Abilitato, relativamente agli effettivi schemi statici nel "
+        "rispetto della Normativa vigente. A tal fine la società QUARANEL.SRL prevede di fornire, "
+        "con i pannelli 'FELTRANOVA', anche i relativi calcoli , relazioni e disegni esecutivi a "
+        "norma di legge. ",
+        "", "B");
+    riga("lblImp1", 1, "Gli algoritmi di calcolo si basano sui seguenti presupposti: ", "", "B");
+    riga("lblImp2", 1, "Materiali ", "", "BI");
+    riga("lblImp3", 2, "Acciaio ad aderenza migliorata FeB 44 K controllato ",
+         "Calcestruzzo Rbk 300. ", "B");
+    riga("lblImp4", 1, "Metodo di calcolo ", "", "BI");
+    riga("lblImp5", 1, "Tensioni ammissibili consolidato da anni di applicazioni. ", "", "B");
+    riga("lblImp6", 1, "Altezze minime dei solai-spessore cappa ", "", "BI");
+    riga("lblImp7", 3, "Altezza minima per un solaio di copertura 1/30 della luce di calcolo. ",
+         "Lo spessore della cappa è di 4 cm. ", "B");
+    riga("lblImp8", 1, "Schemi statici ", "", "BI");
+    riga("lblImp9", 3,
+         "Solaio a campata singola e semplice appoggio: momento flettente M=q x L²/8 ",
+         "Per sovraccarico si intende il carico utile cioè il carico che viene aggiunto al peso "
+         "proprio del solaio (quest'ultimo viene calcolato in automatico in fase di OUTPUT). ",
+         "B");
+    riga("lblInput", 10, "TIPO DI SOLAIO: scegliere se di copertura o intermedio", "");
+    riga("lblOutput1", 16,
+         "ALTEZZA DEL SOLAIO: viene fornita l'altezza del solaio data dalla "
+         "somma di cappa, travetto e spessore sottotravetto.",
+         "");
+    riga("lblOutput2", 1,
+         "All 'interno della finestra di OUTPUT l'icona 'MODIFICA' permette di "
+         "aumentare l 'altezza del travetto fornita dal programma ottenendo nuovi OUTPUT. ",
+         "");
+}
+
+// The texts line by line, joined by CR LF, with their fonts.
+void tst_Avvio::testi()
+{
+    QFETCH(QString, nome);
+    QFETCH(int, righe);
+    QFETCH(QString, prima);
+    QFETCH(QString, ultima);
+    QFETCH(QString, stile);
+    Prepara(QStringLiteral("guida"));
+    auto *etichetta = Guida()->findChild<QLabel *>(nome);
+    const QStringList linee = etichetta->text().split(A_capo);
+    QCOMPARE(linee.size(), righe);
+    QCOMPARE(linee.first(), prima);
+    QCOMPARE(linee.last(), righe == 1 ? prima : ultima);
+    QCOMPARE(etichetta->text().count(u'\n'), righe - 1);
+    // The pages keep their fonts; the left panel's are free.
+    if (etichetta->parentWidget() != Guida()->Frame1) {
+        QCOMPARE(etichetta->font().family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(etichetta->font().pointSizeF(), 8.25);
+        QCOMPARE(etichetta->font().bold(), stile.contains(u'B'));
+        QCOMPARE(etichetta->font().italic(), stile.contains(u'I'));
+    }
+}
+
+// A label is as tall as its wrapped text and the next starts where it ends,
+// 50 lower before a heading or the closing note; left-panel labels likewise
+// keep their width and fit their text.
+void tst_Avvio::impilamento()
+{
+    Prepara(QStringLiteral("guida"));
+    const QStringList staccate = {"lblImp2", "lblImp4", "lblImp6", "lblImp8", "lblOutput2"};
+    for (const QString &pagina : Pagine) {
+        int fondo = 900;
+        for (QLabel *etichetta : Guida()->findChild<QWidget *>(pagina)->findChildren<QLabel *>(
+                 QRegularExpression("^lbl(Premessa|Imp|Input|Output)"))) {
+            const QRect twips = Twips(etichetta);
+            QCOMPARE(twips.top(), fondo + (staccate.contains(etichetta->objectName()) ? 50 : 0));
+            QCOMPARE(QPair(twips.left(), twips.width()), QPair(150, 5600));
+            QCOMPARE(etichetta->height(), etichetta->heightForWidth(etichetta->width()));
+            QCOMPARE(twips.height(), etichetta->height() * TwipsPerPixel);
+            fondo = twips.bottom() + 1;
+        }
+        QVERIFY2(fondo <= 5800, qPrintable(pagina));
+    }
+    for (QLabel *etichetta : Guida()->Frame1->findChildren<QLabel *>()) {
+        if (!etichetta->text().isEmpty())
+            QCOMPARE(etichetta->height(), etichetta->heightForWidth(etichetta->width()));
+    }
+    QCOMPARE(Twips(Guida()->lblVersion),
+             QRect(2565, 3195, 1965, Guida()->lblVersion->height() * 15));
+}
+
+void tst_Avvio::paginazione_data()
+{
+    QTest::addColumn<QString>("clic"); // ">" forward, "<" back
+    QTest::addColumn<int>("pagina");
+    QTest::addColumn<QString>("pulsanti"); // "<" and ">" enabled
+
+    QTest::newRow("at load") << "" << 0 << "01";
+    QTest::newRow("0 forward") << ">" << 1 << "11";
+    QTest::newRow("1 forward") << ">>" << 2 << "11";
+    QTest::newRow("2 forward") << ">>>" << 3 << "10";
+    QTest::newRow("3 back") << ">>><" << 2 << "11";
+    QTest::newRow("2 back") << ">><" << 1 << "11";
+    QTest::newRow("1 back") << "><" << 0 << "01";
+    QTest::newRow("back and forth") << ">>><<<>>><>" << 3 << "10";
+}
+
+// One page at a time; the box and "Fine" stay as they were.
+void tst_Avvio::paginazione()
+{
+    QFETCH(QString, clic);
+    QFETCH(int, pagina);
+    QFETCH(QString, pulsanti);
+    Prepara(QStringLiteral("guida"));
+    frmSplash *guida = Guida();
+    for (QChar tasto : clic)
+        Clicca(tasto == u'>' ? guida->cmdAvanti : guida->cmdIndietro);
+    QCOMPARE(guida->PaginaCorrente(), pagina);
+    QCOMPARE(PagineVisibili(guida), QStringList{Pagine[pagina]});
+    QCOMPARE(QStringLiteral("%1%2")
+                 .arg(int(guida->cmdIndietro->isEnabled()))
+                 .arg(int(guida->cmdAvanti->isEnabled())),
+             pulsanti);
+    QVERIFY(guida->chkConferma->isVisible() && !guida->chkConferma->isChecked());
+    QVERIFY(!guida->cmdFinish->isEnabled());
+}
+
+void tst_Avvio::primaApertura_data()
+{
+    QTest::addColumn<QString>("comando");
+    QTest::newRow("Fine") << "cmdFinish";
+    QTest::newRow("Esci") << "cmdEsci";
+}
+
+// The first showing: "Fine" follows the box on every page; it loads the
+// input window under the busy pointer, "Esci" loads nothing and ends.
+void tst_Avvio::primaApertura()
+{
+    QFETCH(QString, comando);
+    Prepara(QStringLiteral("guida"));
+    frmSplash *guida = Guida();
+    for (int pagina = 0; pagina < 4; ++pagina) {
+        QVERIFY(!guida->cmdFinish->isEnabled());
+        Clicca(guida->chkConferma);
+        QVERIFY(guida->cmdFinish->isEnabled());
+        Clicca(guida->chkConferma);
+        Clicca(guida->cmdAvanti);
+    }
+    QVERIFY(!guida->cmdFinish->isEnabled());
+    Clicca(guida->chkConferma);
+
+    QString alCaricamento;
+    connect(guida, &frmSplash::CaricamentoInputRichiesto, this, [&] {
+        const QCursor *puntatore = QApplication::overrideCursor();
+        alCaricamento = QStringLiteral("%1 %2 %3")
+                            .arg(int(puntatore && puntatore->shape() == Qt::WaitCursor))
+                            .arg(int(Registro.Principale && CalFerSolCaricata() &&
+                                     CalFerSolCaricata()->isVisible()))
+                            .arg(int(guida->isVisible()));
+    });
+    QSignalSpy fine(guida, &frmSplash::FineApplicazioneRichiesta);
+    Clicca(guida->findChild<QPushButton *>(comando));
+
+    const bool avvio = comando == u"cmdFinish";
+    QCOMPARE(alCaricamento, avvio ? QStringLiteral("1 1 1") : QString());
+    QCOMPARE(fine.size(), avvio ? 0 : 1);
+    QCOMPARE(frmSplash::AvvioCompletato, avvio);
+    QVERIFY(!Registro.Splash);
+    QCOMPARE(FinestreInVista(), avvio ? QStringList{"frmCalFerSol"} : QStringList{});
+    if (avvio)
+        QCOMPARE(StatiBarra(), Stati(InsiemeAperto));
+}
+
+// From the main window the wizard only informs: page 0 whatever page it was
+// left on, the box hidden and ticked, "Fine" on; both commands just close
+// it; asked for while open, the open one comes to the front.
+void tst_Avvio::aperturaSuccessiva()
+{
+    Prepara(QStringLiteral("risultati"));
+    const QString barra = StatiBarra();
+    for (const char *chiusura : {"cmdFinish", "cmdEsci"}) {
+        Comanda(QStringLiteral("Info"));
+        frmSplash *guida = Guida();
+        QVERIFY(guida);
+        QCOMPARE(PagineVisibili(guida), QStringList{"fraPremessa"});
+        QVERIFY(!guida->chkConferma->isVisible() && guida->chkConferma->isChecked());
+        QVERIFY(guida->cmdFinish->isEnabled() && !guida->cmdIndietro->isEnabled());
+        for (int i = 0; i < 3; ++i)
+            Clicca(guida->cmdAvanti);
+        Comanda(QStringLiteral("itemVelmora"));
+        QCOMPARE(Guida(), guida);
+        QCOMPARE(guida->PaginaCorrente(), 3);
+
+        QSignalSpy fine(guida, &frmSplash::FineApplicazioneRichiesta);
+        QSignalSpy caricamento(guida, &frmSplash::CaricamentoInputRichiesto);
+        Clicca(guida->findChild<QPushButton *>(chiusura));
+        QCOMPARE(fine.size() + caricamento.size(), 0);
+        QCOMPARE(FinestreInVista(), QStringList{"frmOutPut2"});
+        QCOMPARE(StatiBarra(), barra);
+        QVERIFY(frmSplash::AvvioCompletato);
+    }
+}
+
+void tst_Avvio::comandi_data()
+{
+    QTest::addColumn<QString>("stato");
+    QTest::addColumn<QString>("comando");
+    QTest::addColumn<QStringList>("inVista");
+    QTest::addColumn<QString>("barra"); // "" when the program has ended
+
+    const QString aperto = Stati(InsiemeAperto), risultati = Stati(InsiemeRisultati),
+                  dialogo = Stati(InsiemeDialogo), chiusa = Stati(InsiemeFinestraChiusa);
+    const auto riga = [](const char *nome, const char *stato, const char *comando,
+                         const QStringList &inVista, const QString &barra) {
+        QTest::newRow(nome) << stato << comando << inVista << barra;
+    };
+    riga("ApriForm", "chiusa", "ApriForm", {"frmCalFerSol"}, aperto);
+    riga("Calcolo Ferri", "chiusa", "itemCalFerri", {"frmCalFerSol"}, aperto);
+    riga("Calcolo Ferri, loaded", "input", "itemCalFerri", {"frmCalFerSol"}, aperto);
+    riga("Calcolo Ferri, hidden", "risultati", "itemCalFerri", {"frmOutPut2"}, risultati);
+    riga("Calcola", "input", "Calcola", {"frmOutPut2"}, risultati);
+    riga("Modifica", "risultati", "Modifica", {"frmOutPut2", "frmModifica"}, dialogo);
+    riga("Back", "risultati", "Back", {"frmCalFerSol"}, aperto);
+    riga("Info", "dialogo", "Info", {"frmOutPut2", "frmModifica", "frmSplash"}, dialogo);
+    riga("Info, no input window", "chiusa", "Info", {"frmSplash"}, chiusa);
+    riga("Info Velmora", "input", "itemVelmora", {"frmCalFerSol", "frmSplash"}, aperto);
+    riga("Info Software", "risultati", "itemInfo", {"frmOutPut2", "frmAbout"}, risultati);
+    riga("Info Software, no input", "chiusa", "itemInfo", {"frmAbout"}, chiusa);
+    riga("Esci", "dialogo", "Esci", {}, "");
+    riga("menu Esci", "input", "itemEsci", {}, "");
+}
+
+// Each command where it can be given: what is on view afterwards, the
+// toolbar, and the input window never loaded twice. None blocks.
+void tst_Avvio::comandi()
+{
+    QFETCH(QString, stato);
+    QFETCH(QString, comando);
+    QFETCH(QStringList, inVista);
+    QFETCH(QString, barra);
+    Prepara(stato);
+    const QPointer<frmCalFerSol> input = CalFerSolCaricata();
+
+    Comanda(comando);
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(FinestreInVista(), inVista);
+    if (barra.isEmpty()) {
+        QVERIFY(!Registro.Principale);
+        return;
+    }
+    QCOMPARE(StatiBarra(), barra);
+    if (input)
+        QCOMPARE(CalFerSolCaricata(), input.data());
+    QCOMPARE(Registro.Principale->findChild<QMdiArea *>()->subWindowList().size(),
+             (CalFerSolCaricata() ? 1 : 0) + (OutPut2Caricata() ? 1 : 0) +
+                 (ModificaCaricata() ? 1 : 0));
+}
+
+// The four fields back to their load-time texts, in order; the options
+// and the result window stay.
+void tst_Avvio::pulisci()
+{
+    Prepara(QStringLiteral("input"));
+    frmCalFerSol *input = CalFerSolCaricata();
+    input->cmbCF->setCurrentText(QStringLiteral("3,5"));
+    input->cmbSSTravetto->setCurrentText(QStringLiteral("7"));
+    input->optTipoSolaio[1]->click();
+    input->optTipoCampata[1]->click();
+    QStringList ordine;
+    for (QLineEdit *casella : {input->txtLuceNettaSolaio, input->txtSovracAcc})
+        connect(casella, &QLineEdit::textChanged, this,
+                [&, casella] { ordine << casella->objectName(); });
+    for (QComboBox *lista : {input->cmbCF, input->cmbSSTravetto})
+        connect(lista, &QComboBox::currentTextChanged, this,
+                [&, lista] { ordine << lista->objectName(); });
+
+    Comanda(QStringLiteral("Pulisci"));
+    QCOMPARE(ordine, (QStringList{"txtLuceNettaSolaio", "cmbSSTravetto", "cmbCF", "txtSovracAcc"}));
+    QCOMPARE((QStringList{input->txtLuceNettaSolaio->text(), input->cmbSSTravetto->currentText(),
+                          input->cmbCF->currentText(), input->txtSovracAcc->text()}),
+             (QStringList{"0", "4", "2", "0"}));
+    QVERIFY(input->optTipoSolaio[1]->isChecked() && input->optTipoCampata[1]->isChecked());
+    QCOMPARE(StatiBarra(), Stati(InsiemeAperto));
+}
+
+// A user's whole way: a calculation, a revision, the printout, the about
+// box and the wizard again from the toolbar.
+void tst_Avvio::percorsoCompleto()
+{
+    class Registrata : public DestinazioneStampa {
+    public:
+        bool StampaPagina(const QImage &immagine, QString &) override { return !immagine.isNull(); }
+    };
+    Prepara(QStringLiteral("risultati"));
+    Comanda(QStringLiteral("Modifica"));
+    ModificaCaricata()->cmbNewHS->setCurrentText(QStringLiteral("20"));
+    Clicca(ModificaCaricata()->cmdOk);
+    QCOMPARE(OutPut2Caricata()->txtHTravetto->text(), QStringLiteral("20"));
+
+    Registro.Principale->ImpostaDestinazioneStampa(std::make_unique<Registrata>());
+    RispostaDialoghi dialoghi({QMessageBox::Yes});
+    Comanda(QStringLiteral("Stampa"));
+    QCOMPARE(dialoghi.visti.size(), 1);
+    QCOMPARE(dialoghi.senzaRisposta, 0);
+
+    Comanda(QStringLiteral("itemInfo"));
+    QVERIFY(Registro.About);
+    Clicca(qobject_cast<frmAbout *>(Registro.About.data())->cmdOK);
+    Comanda(QStringLiteral("Info"));
+    QVERIFY(Guida());
+    Clicca(Guida()->cmdFinish);
+    QCOMPARE(FinestreInVista(), QStringList{"frmOutPut2"});
+    QCOMPARE(OutPut2Caricata()->txtHTravetto->text(), QStringLiteral("20"));
+    QCOMPARE(StatiBarra(), Stati(InsiemeRisultati));
+}
+
+// The event loop ends when "Esci" is pressed at the first showing, even
+// where closing the last window would not end it.
+void tst_Avvio::esciTerminaApplicazione()
+{
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    Prepara(QStringLiteral("guida"));
+    QTimer::singleShot(0, Guida()->cmdEsci, &QPushButton::click);
+    // Only a safeguard, so a fault fails the test instead of hanging it.
+    QTimer guardia;
+    connect(&guardia, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    guardia.start(60000);
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(!frmSplash::AvvioCompletato);
+}
+
+QTEST_MAIN(tst_Avvio)
+#include "tst_avvio.moc"
