@@ -1,12 +1,18 @@
 // A seeded random walk of user actions over the whole program under the
-// offscreen platform: toolbar buttons, menu entries, the windows' buttons and
-// access keys, typing, lists, options, focus changes, message boxes answered
-// every way, closing windows and the program. After every action: no window
-// twice, no box or popup left open, no busy pointer, the toolbar in the set
-// the loads and unloads so far call for, the input fields as last typed or
-// set, no input window hidden with nothing in its place, result fields that
-// are numbers. No timing: every step waits only for the events it caused.
+// offscreen platform, from the start-up wizard on: its pages, confirmation,
+// Fine and Esci, toolbar buttons, menu entries, the windows' buttons and
+// access keys, typing, lists, options, focus changes, the about box, message
+// boxes answered every way, closing windows and the program, which then
+// starts again. After every action: no window twice, no box or popup left
+// open, no busy pointer, the toolbar in the set the loads and unloads so far
+// call for, the input fields as last typed or set, no input window hidden
+// with nothing in its place, result fields that are numbers, the wizard's
+// page and buttons in step. No timing: every step waits only for the events
+// it caused.
 
+#include "info/ServiziSistema.h"
+#include "info/frmAbout.h"
+#include "info/frmSplash.h"
 #include "input/frmCalFerSol.h"
 #include "modVelmora.h"
 #include "results/frmModifica.h"
@@ -17,6 +23,7 @@
 #include "shell/Stampa.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
@@ -26,12 +33,14 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
+#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -41,6 +50,10 @@ const QString NomeInput = QStringLiteral("frmCalFerSol");
 const QString NomeRisultati = QStringLiteral("frmOutPut2");
 const QString NomeDialogo = QStringLiteral("frmModifica");
 const QString NomePrincipale = QStringLiteral("mdiVelmora");
+const QString NomeAssistente = QStringLiteral("frmSplash");
+const QString NomeAbout = QStringLiteral("frmAbout");
+const QString SysInfoNonDisponibile =
+    QStringLiteral("Le informazioni sul sistema non sono attualmente disponibili.");
 
 QString Stati(const InsiemePulsanti &insieme)
 {
@@ -115,6 +128,53 @@ private:
     std::function<bool()> fallisce;
 };
 
+// A system whose registry knows a system-information tool, or knows none;
+// starting the tool only counts.
+class ServiziFinti : public ServiziSistema, public RegistroSistema {
+public:
+    explicit ServiziFinti(bool strumento)
+        : strumento(strumento)
+    {
+    }
+
+    RegistroSistema &Registro() override { return *this; }
+    bool EsisteFile(const QString &) override { return false; }
+    bool AvviaProgramma(const QString &) override
+    {
+        ++avviati;
+        return true;
+    }
+
+    long ApriChiave(quint32, const QString &percorso, quint32, quint32, Chiave &aperta) override
+    {
+        if (!strumento || percorso != ChiaveSysInfo)
+            return NonTrovato;
+        aperta = 1;
+        return Riuscito;
+    }
+
+    long LeggiValore(Chiave, const QString &nome, quint32 &tipo, char *dati,
+                     quint32 &dimensione) override
+    {
+        static const QByteArray percorso("/opt/scimmia/sysinfo");
+        if (nome != ValoreSysInfo)
+            return NonTrovato;
+        if (dimensione < quint32(percorso.size()))
+            return DatiTroppoLunghi;
+        tipo = TipoTesto;
+        std::memcpy(dati, percorso.constData(), percorso.size());
+        dimensione = quint32(percorso.size());
+        return Riuscito;
+    }
+
+    long ChiudiChiave(Chiave) override { return Riuscito; }
+
+    static inline int avviati = 0;
+
+private:
+    bool strumento;
+};
+
 // The loads and unloads of the windows, in the order they happen. A window
 // loads when it is shown the first time and unloads when it gets its Close.
 enum class Evento {
@@ -167,6 +227,11 @@ private:
     void AnnotaCaricamento(QObject *oggetto)
     {
         const QString nome = oggetto->objectName();
+        // Whether it opened as the first window or later, as information.
+        if (nome == NomeAssistente && !oggetto->property("scimmiaVista").toBool()) {
+            oggetto->setProperty("scimmiaVista", true);
+            oggetto->setProperty("scimmiaDopoAvvio", frmSplash::AvvioCompletato);
+        }
         if (nome != NomePrincipale && nome != NomeInput && nome != NomeRisultati &&
             nome != NomeDialogo)
             return;
@@ -290,6 +355,7 @@ private:
     QString ControllaBarra();
     QString ControllaInput() const;
     QString ControllaRisultati() const;
+    QString ControllaAssistente() const;
     void SeguiEventi();
 
     // Actions; each returns false when it does not apply to what is on screen.
@@ -304,8 +370,11 @@ private:
     bool CliccaOpzione();
     bool CambiaFuoco();
     bool PremiSpazio();
+    bool PremiAltroTasto();
     bool ChiudiFinestraFiglia();
     bool ChiudiPrincipale();
+    bool UsaAssistente();
+    bool UsaAbout();
 
     int Caso(int n) { return int(caso.bounded(n)); }
     template <typename T> T *UnoDi(const QList<T *> &elenco)
@@ -325,6 +394,7 @@ private:
     InsiemePulsanti insiemeAtteso = InsiemeFinestraChiusa;
     bool dialogoSuperato = false; // a later load or unload replaced the dialog set
     QPointer<mdiVelmora> principalePreparato;
+    QPointer<QWidget> aboutPreparato;
     QStringList ultimeAzioni;
     bool calcolo = false; // the action may have run a calculation
 };
@@ -333,7 +403,7 @@ QString Passeggiata::Cammina(int passi)
 {
     Avvia();
     for (int passo = 0; passo < passi; ++passo) {
-        if (!Registro.Principale)
+        if (!Registro.Principale && !Registro.Splash)
             Avvia();
         calcolo = false;
         EseguiUnaAzione();
@@ -347,23 +417,30 @@ QString Passeggiata::Cammina(int passi)
     return {};
 }
 
+// The program starting as a new process does: the wizard, at its first showing.
 void Passeggiata::Avvia()
 {
     ++avvii;
-    CaricaCalFerSol();
-    Registro.Principale->activateWindow();
+    frmSplash::AvvioCompletato = false;
+    MostraSplash()->activateWindow();
     LasciaScorrereGliEventi();
     SeguiEventi();
 }
 
-// Each new main window prints into the stand-in printer.
+// Each new main window prints into the stand-in printer; each about box
+// looks for its tool in a stand-in system.
 void Passeggiata::PreparaPrincipale()
 {
-    if (!Registro.Principale || Registro.Principale == principalePreparato)
-        return;
-    principalePreparato = Registro.Principale;
-    Registro.Principale->ImpostaDestinazioneStampa(
-        std::make_unique<StampaFinta>([this] { return Caso(5) == 0; }));
+    if (Registro.Principale && Registro.Principale != principalePreparato) {
+        principalePreparato = Registro.Principale;
+        Registro.Principale->ImpostaDestinazioneStampa(
+            std::make_unique<StampaFinta>([this] { return Caso(5) == 0; }));
+    }
+    if (auto *about = qobject_cast<frmAbout *>(Registro.About.data());
+        about && about != aboutPreparato) {
+        aboutPreparato = about;
+        about->ImpostaServizi(std::make_unique<ServiziFinti>(Caso(3) == 0));
+    }
 }
 
 void Passeggiata::Annota(const QString &tipo, const QString &dettaglio)
@@ -393,9 +470,18 @@ void Passeggiata::EseguiUnaAzione()
         {8, &Passeggiata::CliccaOpzione},
         {8, &Passeggiata::CambiaFuoco},
         {3, &Passeggiata::PremiSpazio},
+        {3, &Passeggiata::PremiAltroTasto},
         {4, &Passeggiata::ChiudiFinestraFiglia},
         {1, &Passeggiata::ChiudiPrincipale},
+        {6, &Passeggiata::UsaAssistente},
+        {3, &Passeggiata::UsaAbout},
     };
+    // Before the first "Fine" the wizard is all there is.
+    if (!Registro.Principale) {
+        while (!UsaAssistente()) {
+        }
+        return;
+    }
     int totale = 0;
     for (const Scelta &s : scelte)
         totale += s.peso;
@@ -756,6 +842,24 @@ bool Passeggiata::PremiSpazio()
     return true;
 }
 
+// Enter, Esc or a cursor key on a text box or a button, which must change
+// nothing the checks see. (Lists and options take the arrows as a choice,
+// and the typing actions delete; they are left out here.)
+bool Passeggiata::PremiAltroTasto()
+{
+    QWidget *fuoco = QApplication::focusWidget();
+    if (!fuoco || fuoco->window() != Registro.Principale || !fuoco->isVisible() ||
+        !(qobject_cast<QLineEdit *>(fuoco) || qobject_cast<QToolButton *>(fuoco)))
+        return false;
+    static const Qt::Key tasti[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Left,
+                                    Qt::Key_Right};
+    const Qt::Key tasto = tasti[Caso(5)];
+    Annota(QStringLiteral("key"),
+           QKeySequence(tasto).toString() + QStringLiteral(" on ") + fuoco->objectName());
+    QTest::keyClick(fuoco, tasto);
+    return true;
+}
+
 bool Passeggiata::ChiudiFinestraFiglia()
 {
     QWidget *finestra = UnoDi(FinestreFiglieVisibili());
@@ -763,6 +867,88 @@ bool Passeggiata::ChiudiFinestraFiglia()
         return false;
     Annota(QStringLiteral("close box"), finestra->objectName());
     finestra->parentWidget()->close();
+    return true;
+}
+
+// The wizard's paging, confirmation, "Fine" and "Esci", or a click or a key
+// on its surface, which must do nothing.
+bool Passeggiata::UsaAssistente()
+{
+    auto *assistente = qobject_cast<frmSplash *>(Registro.Splash.data());
+    if (!assistente || !assistente->isVisible())
+        return false;
+    QWidget *bersaglio = nullptr;
+    switch (Caso(12)) {
+    case 0:
+    case 1:
+    case 2:
+        bersaglio = assistente->chkConferma;
+        break;
+    case 3:
+    case 4:
+        bersaglio = assistente->cmdAvanti;
+        break;
+    case 5:
+    case 6:
+        bersaglio = assistente->cmdIndietro;
+        break;
+    case 7:
+    case 8:
+        bersaglio = assistente->cmdFinish;
+        break;
+    case 9:
+        // At the first showing Esci ends the program: now and then.
+        if (!frmSplash::AvvioCompletato && Caso(3) != 0)
+            return false;
+        bersaglio = assistente->cmdEsci;
+        break;
+    case 10:
+        Annota(QStringLiteral("wizard"), QStringLiteral("click on Frame1"));
+        QTest::mouseClick(assistente->Frame1, Qt::LeftButton);
+        return true;
+    default: {
+        const Qt::Key tasto = Caso(2) ? Qt::Key_Escape : Qt::Key_Return;
+        Annota(QStringLiteral("wizard"), QKeySequence(tasto).toString() + QStringLiteral(" on it"));
+        QTest::keyClick(assistente, tasto);
+        return true;
+    }
+    }
+    if (!bersaglio->isVisible())
+        return false;
+    Annota(QStringLiteral("wizard"),
+           bersaglio->objectName() +
+               (bersaglio->isEnabled() ? QString() : QStringLiteral(" (off)")));
+    QTest::mouseClick(bersaglio, Qt::LeftButton);
+    return true;
+}
+
+// OK, System Info, Enter, Esc or the close box of the about box.
+bool Passeggiata::UsaAbout()
+{
+    auto *about = qobject_cast<frmAbout *>(Registro.About.data());
+    if (!about || !about->isVisible())
+        return false;
+    switch (Caso(5)) {
+    case 0:
+        Annota(QStringLiteral("about"), QStringLiteral("cmdOK"));
+        QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+        break;
+    case 1:
+    case 2:
+        Annota(QStringLiteral("about"), QStringLiteral("cmdSysInfo"));
+        QTest::mouseClick(about->cmdSysInfo, Qt::LeftButton);
+        break;
+    case 3: {
+        const Qt::Key tasto = Caso(2) ? Qt::Key_Escape : Qt::Key_Return;
+        Annota(QStringLiteral("about"), QKeySequence(tasto).toString());
+        QTest::keyClick(about, tasto);
+        break;
+    }
+    default:
+        Annota(QStringLiteral("about"), QStringLiteral("close box"));
+        about->close();
+        break;
+    }
     return true;
 }
 
@@ -841,22 +1027,29 @@ QString Passeggiata::Controlla()
     QMap<QString, int> quante;
     for (QWidget *w : QApplication::allWidgets())
         ++quante[w->objectName()];
-    for (const QString &nome : {NomePrincipale, NomeInput, NomeRisultati, NomeDialogo}) {
+    for (const QString &nome :
+         {NomePrincipale, NomeInput, NomeRisultati, NomeDialogo, NomeAssistente, NomeAbout}) {
         if (quante.value(nome) > 1)
             return QStringLiteral("%1 windows %2").arg(quante.value(nome)).arg(nome);
     }
     if ((quante.value(NomeInput) == 1) != (CalFerSolCaricata() != nullptr) ||
         (quante.value(NomeRisultati) == 1) != (OutPut2Caricata() != nullptr) ||
-        (quante.value(NomeDialogo) == 1) != (ModificaCaricata() != nullptr))
+        (quante.value(NomeDialogo) == 1) != (ModificaCaricata() != nullptr) ||
+        (quante.value(NomeAssistente) == 1) != !Registro.Splash.isNull() ||
+        (quante.value(NomeAbout) == 1) != !Registro.About.isNull())
         return QStringLiteral("a window exists that the registry does not know, or the reverse");
 
     if (QString errore = ControllaAvvisi(avvisi); !errore.isEmpty())
         return errore;
+    if (QString errore = ControllaAssistente(); !errore.isEmpty())
+        return errore;
     if (!Registro.Principale) {
-        if (CalFerSolCaricata() || OutPut2Caricata() || ModificaCaricata())
-            return QStringLiteral("a child window outlived the main window");
+        if (CalFerSolCaricata() || OutPut2Caricata() || ModificaCaricata() || Registro.About)
+            return QStringLiteral("a window outlived the main window");
         return {};
     }
+    if (!frmSplash::AvvioCompletato)
+        return QStringLiteral("the main window came before the wizard's Fine");
     if (QString errore = ControllaBarra(); !errore.isEmpty())
         return errore;
     if (QString errore = ControllaInput(); !errore.isEmpty())
@@ -887,7 +1080,8 @@ QString Passeggiata::ControllaAvvisi(const QList<Osservatore::Avviso> &avvisi) c
             noto = avviso.testo == u"Stampare la videata?" ||
                    avviso.testo == u"Stampa non riuscita: carta esaurita.";
         } else if (titolo == u"PredimVelmora") {
-            noto = DelCalcolo.contains(avviso.testo) || avviso.testo.startsWith(u"Immettere");
+            noto = DelCalcolo.contains(avviso.testo) || avviso.testo.startsWith(u"Immettere") ||
+                   avviso.testo == SysInfoNonDisponibile;
         }
         if (!noto)
             return QStringLiteral("unexpected box \"%1\": \"%2\"").arg(titolo, avviso.testo);
@@ -949,6 +1143,38 @@ QString Passeggiata::ControllaInput() const
     return {};
 }
 
+// The page on view, and only it; "<" off on the first page, ">" off on the
+// last, "Fine" following the confirmation, which a later showing hides ticked.
+QString Passeggiata::ControllaAssistente() const
+{
+    auto *assistente = qobject_cast<frmSplash *>(Registro.Splash.data());
+    if (!assistente)
+        return {};
+    const int pagina = assistente->PaginaCorrente();
+    if (pagina < 0 || pagina > 3)
+        return QStringLiteral("wizard on page %1").arg(pagina);
+    const QWidget *pagine[] = {assistente->fraPremessa, assistente->fraImp, assistente->fraInput,
+                               assistente->fraOutput};
+    for (int i = 0; i < 4; ++i) {
+        if (pagine[i]->isVisibleTo(assistente) != (i == pagina))
+            return QStringLiteral("wizard on page %1 with page %2 %3")
+                .arg(pagina)
+                .arg(i)
+                .arg(i == pagina ? QStringLiteral("hidden") : QStringLiteral("shown"));
+    }
+    if (assistente->cmdIndietro->isEnabled() != (pagina > 0) ||
+        assistente->cmdAvanti->isEnabled() != (pagina < 3))
+        return QStringLiteral("wizard's < and > out of step with page %1").arg(pagina);
+    if (assistente->cmdFinish->isEnabled() != assistente->chkConferma->isChecked())
+        return QStringLiteral("wizard's Fine out of step with the confirmation");
+    const bool dopoAvvio = assistente->property("scimmiaDopoAvvio").toBool();
+    if (assistente->chkConferma->isVisibleTo(assistente) == dopoAvvio ||
+        (dopoAvvio && !assistente->chkConferma->isChecked()))
+        return QStringLiteral("wizard's confirmation wrong for a %1 showing")
+            .arg(dopoAvvio ? QStringLiteral("later") : QStringLiteral("first"));
+    return {};
+}
+
 QString Passeggiata::ControllaRisultati() const
 {
     frmOutPut2 *risultati = OutPut2Caricata();
@@ -980,8 +1206,10 @@ void tst_Scimmia::cleanup()
 {
     if (Registro.Principale)
         Registro.Principale->close();
+    if (auto *assistente = qobject_cast<frmSplash *>(Registro.Splash.data()))
+        assistente->cmdEsci->click();
     LasciaScorrereGliEventi();
-    QVERIFY(!Registro.Principale);
+    QVERIFY(!Registro.Principale && !Registro.Splash);
 }
 
 void tst_Scimmia::passeggiata_data()
@@ -1007,8 +1235,10 @@ void tst_Scimmia::passeggiata()
         qInfo("%6d  %s", azione.value(), qPrintable(azione.key()));
     for (auto fatto = passeggiata.accaduti.cbegin(); fatto != passeggiata.accaduti.cend(); ++fatto)
         qInfo("%6d  %s", fatto.value(), qPrintable(fatto.key()));
-    qInfo("%d starts, %d pages printed, %d times the dialog set was replaced behind the dialog",
-          passeggiata.avvii, StampaFinta::pagine, passeggiata.eccezioniDialogo);
+    qInfo("%d starts, %d pages printed, %d information tools started, %d times the dialog set "
+          "was replaced behind the dialog",
+          passeggiata.avvii, StampaFinta::pagine, ServiziFinti::avviati,
+          passeggiata.eccezioniDialogo);
     QVERIFY2(errore.isEmpty(), qPrintable(errore));
 }
 
