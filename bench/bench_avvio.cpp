@@ -8,7 +8,7 @@
 // A third program, the bare dialog with one line of text, shows how much of
 // the difference is the cost of drawing any text at all (fontconfig, fonts).
 //
-// bench_avvio [runs]   (default 21 runs of each, after 2 of each to warm up)
+// bench_avvio [runs]   (default 31 runs of each, after 2 of each to warm up)
 
 #include <algorithm>
 #include <chrono>
@@ -29,6 +29,7 @@ namespace {
 
 struct Misura {
     double millisecondi;
+    double millisecondiCpu; // user and system time, less disturbed by other load
     long piccoKiB;
 };
 
@@ -82,7 +83,9 @@ Misura Avvia(const char *programma, const char *argomento = nullptr)
         std::fprintf(stderr, "%s did not end by the probe (status %d)\n", programma, stato);
         std::exit(2);
     }
-    return {std::chrono::duration<double, std::milli>(fine - inizio).count(), uso.ru_maxrss};
+    const auto ms = [](const timeval &t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+    return {std::chrono::duration<double, std::milli>(fine - inizio).count(),
+            ms(uso.ru_utime) + ms(uso.ru_stime), uso.ru_maxrss};
 }
 
 template <typename T> T Mediana(std::vector<T> valori)
@@ -95,34 +98,48 @@ template <typename T> T Mediana(std::vector<T> valori)
 
 int main(int argc, char *argv[])
 {
-    const int prove = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
+    const int prove = argc > 1 ? std::max(1, std::atoi(argv[1])) : 31;
+    const char *testo = "testo";
+    const struct {
+        const char *nome, *programma, *argomento;
+    } programmi[] = {{"predimvelmora", PROGRAMMA, nullptr},
+                     {"bare Qt dialog", NUDO, nullptr},
+                     {"bare dialog, one line of text", NUDO, testo}};
     for (int i = 0; i < 2; ++i) {
-        Avvia(PROGRAMMA);
-        Avvia(NUDO);
-        Avvia(NUDO, "testo");
+        for (const auto &p : programmi)
+            Avvia(p.programma, p.argomento);
     }
-    std::vector<double> tempoProgramma, tempoNudo, tempoTesto;
-    std::vector<long> piccoProgramma, piccoNudo, piccoTesto;
+    std::vector<Misura> misure[3];
     for (int i = 0; i < prove; ++i) {
-        const Misura p = Avvia(PROGRAMMA);
-        const Misura n = Avvia(NUDO);
-        const Misura t = Avvia(NUDO, "testo");
-        tempoProgramma.push_back(p.millisecondi);
-        piccoProgramma.push_back(p.piccoKiB);
-        tempoNudo.push_back(n.millisecondi);
-        piccoNudo.push_back(n.piccoKiB);
-        tempoTesto.push_back(t.millisecondi);
-        piccoTesto.push_back(t.piccoKiB);
+        for (int j = 0; j < 3; ++j)
+            misure[j].push_back(Avvia(programmi[j].programma, programmi[j].argomento));
     }
-    const double tp = Mediana(tempoProgramma), tn = Mediana(tempoNudo), tt = Mediana(tempoTesto);
-    const long mp = Mediana(piccoProgramma), mn = Mediana(piccoNudo), mt = Mediana(piccoTesto);
+    Misura mediane[3];
+    for (int j = 0; j < 3; ++j) {
+        std::vector<double> tempo, cpu;
+        std::vector<long> picco;
+        for (const Misura &m : misure[j]) {
+            tempo.push_back(m.millisecondi);
+            cpu.push_back(m.millisecondiCpu);
+            picco.push_back(m.piccoKiB);
+        }
+        mediane[j] = {Mediana(tempo), Mediana(cpu), Mediana(picco)};
+    }
+
     std::printf("%d runs each, in turn, medians\n", prove);
-    std::printf("%-30s %10s %14s\n", "", "start (ms)", "peak RSS (MiB)");
-    std::printf("%-30s %10.1f %14.1f\n", "predimvelmora", tp, mp / 1024.0);
-    std::printf("%-30s %10.1f %14.1f\n", "bare Qt dialog", tn, mn / 1024.0);
-    std::printf("%-30s %10.2f %14.2f   (goals: 1.50 and 1.30)\n", "ratio", tp / tn,
-                double(mp) / double(mn));
-    std::printf("%-30s %10.1f %14.1f\n", "bare dialog, one line of text", tt, mt / 1024.0);
-    std::printf("%-30s %10.2f %14.2f\n", "ratio to that", tp / tt, double(mp) / double(mt));
+    std::printf("%-30s %10s %10s %14s\n", "", "start (ms)", "CPU (ms)", "peak RSS (MiB)");
+    const auto riga = [](const char *nome, const Misura &m) {
+        std::printf("%-30s %10.1f %10.1f %14.1f\n", nome, m.millisecondi, m.millisecondiCpu,
+                    m.piccoKiB / 1024.0);
+    };
+    const auto rapporto = [](const char *nome, const Misura &a, const Misura &b) {
+        std::printf("%-30s %10.2f %10.2f %14.2f\n", nome, a.millisecondi / b.millisecondi,
+                    a.millisecondiCpu / b.millisecondiCpu, double(a.piccoKiB) / b.piccoKiB);
+    };
+    riga(programmi[0].nome, mediane[0]);
+    riga(programmi[1].nome, mediane[1]);
+    rapporto("ratio (goals 1.50, -, 1.30)", mediane[0], mediane[1]);
+    riga(programmi[2].nome, mediane[2]);
+    rapporto("ratio to that", mediane[0], mediane[2]);
     return 0;
 }
