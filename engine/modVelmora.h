@@ -10,6 +10,7 @@
 #include "RecordProgetto.h"
 
 #include <QString>
+#include <QStringList>
 
 // Fixed failure texts, word for word as the user sees them.
 namespace Messaggi {
@@ -21,6 +22,21 @@ inline const QString AltezzaMassimaRaggiunta = QStringLiteral("Sovraccarico e/o 
 inline const QString TondiniInsufficienti = QStringLiteral("Sovraccarico e/o Luce Eccessivia!");
 inline const QString TitoloCalcolo = QStringLiteral("Calcolo Solaio");
 } // namespace Messaggi
+
+// The result window's text boxes, in the order MostraRisultati writes them.
+inline const QStringList CaselleRisultato = {QStringLiteral("txtHCappa"),
+                                             QStringLiteral("txtHTravetto"),
+                                             QStringLiteral("txtSpesST"),
+                                             QStringLiteral("txtHTotSolaio"),
+                                             QStringLiteral("txtTond1"),
+                                             QStringLiteral("txtTond2"),
+                                             QStringLiteral("txtAcciaio"),
+                                             QStringLiteral("txtPpSolaio"),
+                                             QStringLiteral("txtCalcestruzzo"),
+                                             QStringLiteral("txtFrc1"),
+                                             QStringLiteral("txtFrc2"),
+                                             QStringLiteral("txtHPanPol"),
+                                             QStringLiteral("txtK")};
 
 // Connects the engine to the windows it reads and writes (the shell's window
 // registry in the program, a fake in the tests). Must be set before a calculation.

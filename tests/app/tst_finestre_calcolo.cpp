@@ -25,20 +25,6 @@ Q_DECLARE_METATYPE(QLocale::Language)
 
 namespace {
 
-const QStringList CaselleRisultato = {QStringLiteral("txtHCappa"),
-                                      QStringLiteral("txtHTravetto"),
-                                      QStringLiteral("txtSpesST"),
-                                      QStringLiteral("txtHTotSolaio"),
-                                      QStringLiteral("txtTond1"),
-                                      QStringLiteral("txtTond2"),
-                                      QStringLiteral("txtAcciaio"),
-                                      QStringLiteral("txtPpSolaio"),
-                                      QStringLiteral("txtCalcestruzzo"),
-                                      QStringLiteral("txtFrc1"),
-                                      QStringLiteral("txtFrc2"),
-                                      QStringLiteral("txtHPanPol"),
-                                      QStringLiteral("txtK")};
-
 QString Stati(const InsiemePulsanti &insieme)
 {
     QString stati;

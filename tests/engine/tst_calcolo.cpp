@@ -13,20 +13,6 @@ Q_DECLARE_METATYPE(QLocale::Language)
 
 namespace {
 
-const QStringList CaselleRisultato = {QStringLiteral("txtHCappa"),
-                                      QStringLiteral("txtHTravetto"),
-                                      QStringLiteral("txtSpesST"),
-                                      QStringLiteral("txtHTotSolaio"),
-                                      QStringLiteral("txtTond1"),
-                                      QStringLiteral("txtTond2"),
-                                      QStringLiteral("txtAcciaio"),
-                                      QStringLiteral("txtPpSolaio"),
-                                      QStringLiteral("txtCalcestruzzo"),
-                                      QStringLiteral("txtFrc1"),
-                                      QStringLiteral("txtFrc2"),
-                                      QStringLiteral("txtHPanPol"),
-                                      QStringLiteral("txtK")};
-
 // Texts are written with a decimal comma; under a decimal-point locale every comma becomes a point.
 QString NelFormato(QLocale::Language lingua, QString testo)
 {

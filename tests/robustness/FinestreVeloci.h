@@ -13,21 +13,6 @@
 
 namespace Robustezza {
 
-// The result window's boxes in the order the engine writes them.
-inline const std::array<QString, 13> CaselleRisultato{QStringLiteral("txtHCappa"),
-                                                      QStringLiteral("txtHTravetto"),
-                                                      QStringLiteral("txtSpesST"),
-                                                      QStringLiteral("txtHTotSolaio"),
-                                                      QStringLiteral("txtTond1"),
-                                                      QStringLiteral("txtTond2"),
-                                                      QStringLiteral("txtAcciaio"),
-                                                      QStringLiteral("txtPpSolaio"),
-                                                      QStringLiteral("txtCalcestruzzo"),
-                                                      QStringLiteral("txtFrc1"),
-                                                      QStringLiteral("txtFrc2"),
-                                                      QStringLiteral("txtHPanPol"),
-                                                      QStringLiteral("txtK")};
-
 // Every text a failed calculation may show: the fixed messages and the run-time errors.
 inline const QStringList MessaggiAmmessi{
     Messaggi::LuceNonImpostata,

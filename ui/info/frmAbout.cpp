@@ -3,6 +3,7 @@
 #include "IdentitaApplicazione.h"
 #include "ServiziSistema.h"
 #include "common/AreaDisegno.h"
+#include "common/Aspetto.h"
 #include "common/ElementiGrafici.h"
 #include "common/Twips.h"
 
@@ -33,13 +34,7 @@ const QString PostaSviluppatore = QStringLiteral("assistenza@nordwick.example");
 const QString SysInfoNonDisponibile =
     QStringLiteral("Le informazioni sul sistema non sono attualmente disponibili.");
 
-QFont Arial(qreal punti, bool grassetto = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(punti);
-    font.setBold(grassetto);
-    return font;
-}
+using Aspetto::Arial;
 
 // A label whose text wraps inside its fixed box, from the top left.
 QLabel *Etichetta(QWidget *contenitore, const char *nome, const QFont &font)

@@ -2,6 +2,7 @@
 
 #include "IdentitaApplicazione.h"
 #include "common/AreaDisegno.h"
+#include "common/Aspetto.h"
 #include "common/ElementiGrafici.h"
 #include "common/Twips.h"
 #include "shell/Centratura.h"
@@ -16,6 +17,10 @@
 bool frmSplash::AvvioCompletato = false;
 
 namespace {
+
+using Aspetto::Arial;
+using Aspetto::ColoraSfondo;
+using Aspetto::ColoraTesto;
 
 constexpr int LarghezzaCliente = 11610;
 constexpr int AltezzaCliente = 7335;
@@ -35,14 +40,6 @@ constexpr int StaccoSezione = 50;
 
 const QString A_capo = QStringLiteral("\r\n");
 
-QFont Arial(qreal punti, bool grassetto = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(punti);
-    font.setBold(grassetto);
-    return font;
-}
-
 QFont TimesNewRoman(qreal punti, bool grassetto, bool corsivo = false)
 {
     QFont font(QStringLiteral("Times New Roman"));
@@ -50,21 +47,6 @@ QFont TimesNewRoman(qreal punti, bool grassetto, bool corsivo = false)
     font.setBold(grassetto);
     font.setItalic(corsivo);
     return font;
-}
-
-void ColoraSfondo(QWidget *widget, const QColor &colore)
-{
-    QPalette tavolozza = widget->palette();
-    tavolozza.setColor(QPalette::Window, colore);
-    widget->setPalette(tavolozza);
-    widget->setAutoFillBackground(true);
-}
-
-void ColoraTesto(QLabel *etichetta, const QColor &colore)
-{
-    QPalette tavolozza = etichetta->palette();
-    tavolozza.setColor(QPalette::WindowText, colore);
-    etichetta->setPalette(tavolozza);
 }
 
 QLabel *Etichetta(QWidget *contenitore, const QString &nome, const QFont &font,

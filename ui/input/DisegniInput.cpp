@@ -1,6 +1,7 @@
 #include "DisegniInput.h"
 
 #include "common/AreaDisegno.h"
+#include "common/Aspetto.h"
 #include "common/ElementiGrafici.h"
 #include "common/Twips.h"
 #include "frmCalFerSol.h"
@@ -12,19 +13,15 @@
 
 namespace {
 
+using Aspetto::Arial;
+using Aspetto::ColoraSfondo;
+using Aspetto::ColoraTesto;
+
 const QColor Rosso(255, 0, 0);
 const QColor Nero(0, 0, 0);
 const QColor Blu(0, 0, 255);
 const QColor Grigio(224, 224, 224);
 const QColor Bianco(255, 255, 255);
-
-QFont Arial(qreal punti, bool grassetto = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(punti);
-    font.setBold(grassetto);
-    return font;
-}
 
 // Captions in the sketches use the window's font; those in the insets are
 // large, so they read at a glance while the inset is open.
@@ -36,22 +33,6 @@ QFont FontSchizzo()
 QFont FontRiquadro()
 {
     return Arial(12, true);
-}
-
-void ColoraSfondo(QWidget *widget, const QColor &colore)
-{
-    QPalette tavolozza = widget->palette();
-    tavolozza.setColor(QPalette::Window, colore);
-    tavolozza.setColor(QPalette::Base, colore);
-    widget->setPalette(tavolozza);
-    widget->setAutoFillBackground(true);
-}
-
-void ColoraTesto(QLabel *etichetta, const QColor &colore)
-{
-    QPalette tavolozza = etichetta->palette();
-    tavolozza.setColor(QPalette::WindowText, colore);
-    etichetta->setPalette(tavolozza);
 }
 
 // A caption that shows only its text: the drawing beneath stays visible.
@@ -105,7 +86,7 @@ AreaDisegno *Riquadro(QWidget *contenitore, const char *nome, const QColor &sfon
     auto *riquadro = new AreaDisegno(contenitore);
     riquadro->setObjectName(QString::fromLatin1(nome));
     riquadro->setFrameStyle(QFrame::Box | QFrame::Plain);
-    ColoraSfondo(riquadro, sfondo);
+    ColoraSfondo(riquadro, sfondo, true);
     riquadro->hide();
     return riquadro;
 }
@@ -261,7 +242,7 @@ void DisegniInput::CreaRiquadroSolaio()
 {
     picOmbra = new QWidget(finestra->fraSol);
     picOmbra->setObjectName(QStringLiteral("picOmbra"));
-    ColoraSfondo(picOmbra, Nero);
+    ColoraSfondo(picOmbra, Nero, true);
     picOmbra->hide();
     Posiziona(picOmbra, ZoomSchema.Ombra(Ingrandimento::Passi));
 

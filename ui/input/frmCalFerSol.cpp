@@ -3,6 +3,7 @@
 #include "DisegniInput.h"
 #include "OpzioneACapo.h"
 #include "common/AreaDisegno.h"
+#include "common/Aspetto.h"
 #include "common/ElementiGrafici.h"
 #include "common/NomeAccessibile.h"
 #include "common/Twips.h"
@@ -23,34 +24,20 @@
 
 namespace {
 
+using Aspetto::Arial;
+using Aspetto::ColoraSfondo;
+
 const QColor Grigio(192, 192, 192);
 const QColor Bianco(255, 255, 255);
 const QColor Rosso(255, 0, 0);
 const QColor Blu(0, 0, 128);
-
-QFont Arial(qreal punti, bool grassetto = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(punti);
-    font.setBold(grassetto);
-    return font;
-}
-
-void ColoraSfondo(QWidget *widget, const QColor &colore)
-{
-    QPalette tavolozza = widget->palette();
-    tavolozza.setColor(QPalette::Window, colore);
-    tavolozza.setColor(QPalette::Base, colore);
-    widget->setPalette(tavolozza);
-    widget->setAutoFillBackground(true);
-}
 
 // A frame with a caption.
 QGroupBox *CorniceConTitolo(QWidget *contenitore, const char *nome, const QString &titolo)
 {
     auto *cornice = new QGroupBox(titolo, contenitore);
     cornice->setObjectName(QString::fromLatin1(nome));
-    ColoraSfondo(cornice, Grigio);
+    ColoraSfondo(cornice, Grigio, true);
     return cornice;
 }
 
@@ -60,7 +47,7 @@ AreaDisegno *Cornice(QWidget *contenitore, const char *nome)
     auto *cornice = new AreaDisegno(contenitore);
     cornice->setObjectName(QString::fromLatin1(nome));
     cornice->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    ColoraSfondo(cornice, Grigio);
+    ColoraSfondo(cornice, Grigio, true);
     return cornice;
 }
 
@@ -69,7 +56,7 @@ QWidget *GruppoSenzaBordo(QWidget *contenitore, const char *nome)
 {
     auto *gruppo = new QWidget(contenitore);
     gruppo->setObjectName(QString::fromLatin1(nome));
-    ColoraSfondo(gruppo, Grigio);
+    ColoraSfondo(gruppo, Grigio, true);
     return gruppo;
 }
 
@@ -86,7 +73,7 @@ QComboBox *Lista(QWidget *contenitore, const char *nome)
     lista->setObjectName(QString::fromLatin1(nome));
     lista->setEditable(false);
     lista->setFont(Arial(11.25));
-    ColoraSfondo(lista, Bianco);
+    ColoraSfondo(lista, Bianco, true);
     return lista;
 }
 
@@ -103,7 +90,7 @@ AreaDisegno *RiquadroSchizzo(QWidget *contenitore, const char *nome)
     auto *riquadro = new AreaDisegno(contenitore);
     riquadro->setObjectName(QString::fromLatin1(nome));
     riquadro->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ColoraSfondo(riquadro, Bianco);
+    ColoraSfondo(riquadro, Bianco, true);
     return riquadro;
 }
 
@@ -257,27 +244,13 @@ void frmCalFerSol::CreaGeometria()
 
 void frmCalFerSol::CreaPulsanti()
 {
-    const auto pulsante = [this](const char *nome, const QString &testo) {
-        auto *p = new QToolButton(this);
-        p->setObjectName(QString::fromLatin1(nome));
-        p->setText(testo);
-        p->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        p->setIconSize(QSize(32, 32));
-        p->setFocusPolicy(Qt::StrongFocus);
-        QFont font(QStringLiteral("Arial Narrow"));
-        font.setPointSizeF(11.25);
-        font.setBold(true);
-        p->setFont(font);
-        return p;
-    };
-    cmdStampa = pulsante("cmdStampa", QStringLiteral("Stam&pa"));
-    cmdStampa->setIcon(ImmagineLista(5));
+    cmdStampa =
+        Aspetto::PulsanteGrafico(this, "cmdStampa", QStringLiteral("Stam&pa"), ImmagineLista(5));
     PosizionaInTwips(cmdStampa, 10215, 3870, 1275, 915);
-    cmdCalcola = pulsante("cmdCalcola", QStringLiteral("&Calcola"));
-    cmdCalcola->setIcon(ImmagineLista(3));
+    cmdCalcola =
+        Aspetto::PulsanteGrafico(this, "cmdCalcola", QStringLiteral("&Calcola"), ImmagineLista(3));
     PosizionaInTwips(cmdCalcola, 10215, 4860, 1275, 1005);
-    cmdEsci = pulsante("cmdEsci", QStringLiteral("&Esci"));
-    cmdEsci->setIcon(ImmagineLista(9));
+    cmdEsci = Aspetto::PulsanteGrafico(this, "cmdEsci", QStringLiteral("&Esci"), ImmagineLista(9));
     PosizionaInTwips(cmdEsci, 10215, 5940, 1275, 1050);
 }
 

@@ -1,7 +1,7 @@
 #include "frmModifica.h"
 
-#include "Aspetto.h"
 #include "NumeroIniziale.h"
+#include "common/Aspetto.h"
 #include "common/ElementiGrafici.h"
 #include "common/NomeAccessibile.h"
 #include "common/Twips.h"

@@ -1,6 +1,6 @@
 #include "frmOutPut2.h"
 
-#include "Aspetto.h"
+#include "common/Aspetto.h"
 #include "common/ElementiGrafici.h"
 #include "common/NomeAccessibile.h"
 #include "common/Twips.h"

@@ -8,8 +8,7 @@ class QLabel;
 class QToolButton;
 class QWidget;
 
-// Colours, fonts and the graphical buttons the result window and the
-// revision dialog share.
+// Colours, fonts, colouring and the graphical buttons the windows share.
 namespace Aspetto {
 
 inline const QColor Blu(0, 0, 128);
@@ -18,6 +17,13 @@ inline const QColor Rosso(255, 0, 0);
 inline const QColor Argento(192, 192, 192);
 
 QFont Arial(qreal punti, bool grassetto = false);
+
+// Paints the widget's ground in the colour; with ancheCampi, the ground of its
+// text boxes and lists (the palette's Base) too.
+void ColoraSfondo(QWidget *widget, const QColor &colore, bool ancheCampi = false);
+
+// A label's text colour, which is its palette's WindowText.
+void ColoraTesto(QLabel *etichetta, const QColor &colore);
 
 // A label in the given colour.
 QLabel *Etichetta(QWidget *contenitore, const QString &testo, const QFont &font,

@@ -1,6 +1,8 @@
-#include "Aspetto.h"
+#include "common/Aspetto.h"
 
 #include "shell/ImmaginiLista.h"
+
+#include <QPalette>
 
 #include <QLabel>
 #include <QToolButton>
@@ -15,14 +17,29 @@ QFont Arial(qreal punti, bool grassetto)
     return font;
 }
 
+void ColoraSfondo(QWidget *widget, const QColor &colore, bool ancheCampi)
+{
+    QPalette tavolozza = widget->palette();
+    tavolozza.setColor(QPalette::Window, colore);
+    if (ancheCampi)
+        tavolozza.setColor(QPalette::Base, colore);
+    widget->setPalette(tavolozza);
+    widget->setAutoFillBackground(true);
+}
+
+void ColoraTesto(QLabel *etichetta, const QColor &colore)
+{
+    QPalette tavolozza = etichetta->palette();
+    tavolozza.setColor(QPalette::WindowText, colore);
+    etichetta->setPalette(tavolozza);
+}
+
 QLabel *Etichetta(QWidget *contenitore, const QString &testo, const QFont &font,
                   const QColor &colore)
 {
     auto *etichetta = new QLabel(testo, contenitore);
     etichetta->setFont(font);
-    QPalette tavolozza = etichetta->palette();
-    tavolozza.setColor(QPalette::WindowText, colore);
-    etichetta->setPalette(tavolozza);
+    ColoraTesto(etichetta, colore);
     return etichetta;
 }
 
