@@ -5,6 +5,7 @@
 #include "common/ElementiGrafici.h"
 #include "common/NomeAccessibile.h"
 #include "common/Twips.h"
+#include "info/IdentitaApplicazione.h"
 #include "modVelmora.h"
 
 #include <QApplication>
@@ -21,7 +22,6 @@ namespace {
 
 constexpr int AltezzaTravettoMassima = 32;
 
-const QString TitoloApplicazione = QStringLiteral("PredimVelmora");
 const QString AltezzaNonValida =
     QStringLiteral("Immettere un valore valido per la nuova altezza del solaio o annullare "
                    "l'operazione");
@@ -152,7 +152,7 @@ void frmModifica::cmdOk_Click()
     }
     clessidra.Rilascia();
     if (!riuscita)
-        QMessageBox::warning(this, TitoloApplicazione, Messaggio);
+        QMessageBox::warning(this, IdentitaApplicazione::Titolo, Messaggio);
 }
 
 // The slab height from the chosen joist height, the sizing from there, and
