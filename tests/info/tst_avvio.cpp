@@ -295,12 +295,15 @@ void tst_Avvio::testi()
     }
 }
 
-// A label is as tall as its wrapped text and the next starts where it ends,
-// 50 lower before a heading or the closing note; left-panel labels likewise
-// keep their width and fit their text.
+// Once its page has been on view, a label is as tall as its wrapped text and
+// the next starts where it ends, 50 lower before a heading or the closing
+// note; left-panel labels likewise keep their width and fit their text.
 void tst_Avvio::impilamento()
 {
     Prepara(QStringLiteral("guida"));
+    for (int pagina = 1; pagina < 4; ++pagina)
+        Clicca(Guida()->cmdAvanti);
+    Clicca(Guida()->cmdIndietro);
     const QStringList staccate = {"lblImp2", "lblImp4", "lblImp6", "lblImp8", "lblOutput2"};
     for (const QString &pagina : Pagine) {
         int fondo = 900;

@@ -93,18 +93,11 @@ QString Righe(const QStringList &righe, bool aCapoFinale = false)
     return testo;
 }
 
-void PosizionaPagina(QWidget *pagina)
+// Keeps a label's place and width and gives it the height its text needs:
+// the first at the top of the text, each further one below the label above
+// it, a little lower still when it opens a section.
+void Impila(QLabel *etichetta, const QLabel *sopra, bool staccata)
 {
-    PosizionaInTwips(pagina, 90, 90, 6000, 5800);
-}
-
-// Gives a page's text label its text and places it: the first at the top of
-// the text, each further one below the label above it, a little lower still
-// when it opens a section.
-void ImpilaEtichetta(QLabel *etichetta, const QString &testo, const QLabel *sopra = nullptr,
-                     bool staccata = false)
-{
-    etichetta->setText(testo);
     int top = sopra ? FondoInTwips(sopra) : TopPrimaEtichetta;
     if (staccata)
         top += StaccoSezione;
@@ -198,18 +191,21 @@ void frmSplash::CreaPannelloPagine()
     // Bold on the first two pages, regular on the last two.
     lblPremessa1 =
         Etichetta(fraPremessa, QStringLiteral("lblPremessa1"), TimesNewRoman(8.25, true));
+    testiPagina[0] = {{lblPremessa1, false}};
     for (int i = 0; i < 9; ++i) {
         const bool intestazione = i % 2 == 1 && i < 8; // lblImp2, 4, 6 and 8
         lblImp[i] = Etichetta(fraImp, QStringLiteral("lblImp%1").arg(i + 1),
                               TimesNewRoman(8.25, true, intestazione));
+        testiPagina[1].append({lblImp[i], intestazione});
     }
     lblInput = Etichetta(fraInput, QStringLiteral("lblInput"), TimesNewRoman(8.25, false));
+    testiPagina[2] = {{lblInput, false}};
     lblOutput1 = Etichetta(fraOutput, QStringLiteral("lblOutput1"), TimesNewRoman(8.25, false));
     lblOutput2 = Etichetta(fraOutput, QStringLiteral("lblOutput2"), TimesNewRoman(8.25, false));
+    testiPagina[3] = {{lblOutput1, false}, {lblOutput2, true}};
 }
 
-// A white page with its heading and the maker's name in the corner; its
-// place is set when its text is.
+// A white page with its heading and the maker's name in the corner.
 QWidget *frmSplash::CreaPagina(const char *nome, int indice, const QString &intestazione,
                                int leftIntestazione)
 {
@@ -217,6 +213,7 @@ QWidget *frmSplash::CreaPagina(const char *nome, int indice, const QString &inte
     pagina->setObjectName(QString::fromLatin1(nome));
     pagina->setFrameStyle(QFrame::NoFrame);
     ColoraSfondo(pagina, Bianco);
+    PosizionaInTwips(pagina, 90, 90, 6000, 5800);
 
     auto *titolo = Etichetta(pagina, NomeInMatrice(QStringLiteral("lblIntestazione"), indice),
                              TimesNewRoman(14, true));
@@ -302,23 +299,19 @@ void frmSplash::Form_Load()
 
 void frmSplash::PreparaPremessa()
 {
-    PosizionaPagina(fraPremessa);
-    ImpilaEtichetta(
-        lblPremessa1,
-        QStringLiteral(
-            "Il programma 'FELTRANOVA' è stato realizzato per consentire agevolmente il "
-            "predimensionamento dei pannelli cassero 'FELTRANOVA'. Fornisce una stima della "
-            "sezione geometrica, della quantità di acciaio al positivo (ad esclusione della rete "
-            "elettrosaldata) e dell'isolamento termico (trasmittanza). Il progetto esecutivo "
-            "dovrà essere redatto da Tecnico Abilitato, relativamente agli effettivi schemi "
-            "statici nel rispetto della Normativa vigente. A tal fine la società QUARANEL.SRL "
-            "prevede di fornire, con i pannelli 'FELTRANOVA', anche i relativi calcoli , "
-            "relazioni e disegni esecutivi a norma di legge. "));
+    lblPremessa1->setText(QStringLiteral(
+        "Il programma 'FELTRANOVA' è stato realizzato per consentire agevolmente il "
+        "predimensionamento dei pannelli cassero 'FELTRANOVA'. Fornisce una stima della "
+        "sezione geometrica, della quantità di acciaio al positivo (ad esclusione della rete "
+        "elettrosaldata) e dell'isolamento termico (trasmittanza). Il progetto esecutivo "
+        "dovrà essere redatto da Tecnico Abilitato, relativamente agli effettivi schemi "
+        "statici nel rispetto della Normativa vigente. A tal fine la società QUARANEL.SRL "
+        "prevede di fornire, con i pannelli 'FELTRANOVA', anche i relativi calcoli , "
+        "relazioni e disegni esecutivi a norma di legge. "));
 }
 
 void frmSplash::PreparaImpostazioni()
 {
-    PosizionaPagina(fraImp);
     const QStringList testi[9] = {
         {QStringLiteral("Gli algoritmi di calcolo si basano sui seguenti presupposti: ")},
         {QStringLiteral("Materiali ")},
@@ -338,17 +331,13 @@ void frmSplash::PreparaImpostazioni()
                         "aggiunto al peso proprio del solaio (quest'ultimo viene calcolato in "
                         "automatico in fase di OUTPUT). ")},
     };
-    for (int i = 0; i < 9; ++i) {
-        const bool intestazione = i % 2 == 1 && i < 8;
-        ImpilaEtichetta(lblImp[i], Righe(testi[i]), i > 0 ? lblImp[i - 1] : nullptr, intestazione);
-    }
+    for (int i = 0; i < 9; ++i)
+        lblImp[i]->setText(Righe(testi[i]));
 }
 
 void frmSplash::PreparaDatiInput()
 {
-    PosizionaPagina(fraInput);
-    ImpilaEtichetta(
-        lblInput,
+    lblInput->setText(
         Righe({QStringLiteral("TIPO DI SOLAIO: scegliere se di copertura o intermedio"),
                QStringLiteral("SOVRACCARICO: si intende il carico utile cioè il carico che viene "
                               "aggiunto al peso proprio del solaio. "),
@@ -369,9 +358,7 @@ void frmSplash::PreparaDatiInput()
 
 void frmSplash::PreparaDatiOutput()
 {
-    PosizionaPagina(fraOutput);
-    ImpilaEtichetta(
-        lblOutput1,
+    lblOutput1->setText(
         Righe({QStringLiteral("ALTEZZA DEL SOLAIO: viene fornita l'altezza del solaio data dalla "
                               "somma di cappa, travetto e spessore sottotravetto."),
                QStringLiteral("E' espressa in cm. "),
@@ -394,11 +381,24 @@ void frmSplash::PreparaDatiOutput()
                               "polistirene. "),
                QStringLiteral("E' espressa in cm. ")},
               true));
-    ImpilaEtichetta(lblOutput2,
-                    QStringLiteral("All 'interno della finestra di OUTPUT l'icona 'MODIFICA' "
-                                   "permette di aumentare l 'altezza del travetto fornita dal "
-                                   "programma ottenendo nuovi OUTPUT. "),
-                    lblOutput1, true);
+    lblOutput2->setText(
+        QStringLiteral("All 'interno della finestra di OUTPUT l'icona 'MODIFICA' permette di "
+                       "aumentare l 'altezza del travetto fornita dal programma ottenendo nuovi "
+                       "OUTPUT. "));
+}
+
+// Laying out wrapped text is the larger part of the wizard's start-up, so a
+// page is stacked only when it first comes on view.
+void frmSplash::ImpilaTesti(int pagina)
+{
+    if (impilata[pagina])
+        return;
+    const QLabel *sopra = nullptr;
+    for (const TestoPagina &testo : testiPagina[pagina]) {
+        Impila(testo.etichetta, sopra, testo.staccata);
+        sopra = testo.etichetta;
+    }
+    impilata[pagina] = true;
 }
 
 // Hides every page, then shows the one the direction leads to and sets the
@@ -426,6 +426,7 @@ void frmSplash::CambiaPagina(int direzione)
             cmdAvanti->setEnabled(true);
         --paginaCorrente;
     }
+    ImpilaTesti(paginaCorrente);
     pagine[paginaCorrente]->show();
 }
 

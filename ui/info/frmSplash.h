@@ -90,7 +90,17 @@ private:
     void PreparaImpostazioni();
     void PreparaDatiInput();
     void PreparaDatiOutput();
+    void ImpilaTesti(int pagina);
     void CambiaPagina(int direzione);
+
+    // A page's text labels from the top down, and whether each opens a
+    // section; stacked when the page first comes on view.
+    struct TestoPagina {
+        QLabel *etichetta;
+        bool staccata;
+    };
+    QList<TestoPagina> testiPagina[4];
+    bool impilata[4] = {};
 
     int paginaCorrente = 0;
 };
