@@ -468,10 +468,12 @@ void tst_Disegno::immagini_data()
     QTest::newRow("pannelli") << ":/windows/Pannelli.svg" << QSize(90, 69);
     QTest::newRow("sfondo del calcolo") << ":/windows/SfondoCalcolo.svg" << QSize(784, 484);
     QTest::newRow("sfondo dei risultati") << ":/windows/SfondoRisultati.svg" << QSize(774, 475);
+    QTest::newRow("marchio") << ":/info/Logo.svg" << QSize(298, 292);
 }
 
 // Each picture is drawn at the pixel size of the box it fills, so what lies
-// over it lines up, and it paints within its box only.
+// over it lines up, and it paints within its box only; drawn afresh from its
+// vectors it looks the same, up to the smoothing of its edges.
 void tst_Disegno::immagini()
 {
     QFETCH(QString, file);
@@ -483,7 +485,7 @@ void tst_Disegno::immagini()
     QCOMPARE(svg.viewBox(), QRect(QPoint(0, 0), pixel));
 
     Area a;
-    new ElementoImmagine(a.area, "img", file, T(4), T(4), T(40), T(30));
+    auto *elemento = new ElementoImmagine(a.area, "img", file, T(4), T(4), T(40), T(30));
     const QImage immagine = a.Rendi(2);
     const QRect riquadro(8, 8, 80, 60);
     int dipinti = 0;
@@ -496,6 +498,23 @@ void tst_Disegno::immagini()
         }
     }
     QVERIFY(dipinti > 0);
+
+    elemento->setVettoriale(true);
+    const QImage vettoriale = a.Rendi(2);
+    int diversi = 0;
+    for (int y = 0; y < immagine.height(); ++y) {
+        for (int x = 0; x < immagine.width(); ++x) {
+            const QColor prima = immagine.pixelColor(x, y);
+            const QColor dopo = vettoriale.pixelColor(x, y);
+            if (!riquadro.contains(x, y))
+                QCOMPARE(dopo, Bianco);
+            diversi += qAbs(prima.red() - dopo.red()) + qAbs(prima.green() - dopo.green()) +
+                           qAbs(prima.blue() - dopo.blue()) >
+                       48;
+        }
+    }
+    QVERIFY2(diversi * 20 < riquadro.width() * riquadro.height(),
+             qPrintable(QStringLiteral("%1 pixels differ").arg(diversi)));
 }
 
 QTEST_MAIN(tst_Disegno)

@@ -56,6 +56,11 @@ void AggiungiPuntiRiga(QList<QRect> &tratti, const QRect &riquadro, int y, int r
         tratti.append(QRect(x, y, 1, 1));
 }
 
+bool ESvg(const QString &immagine)
+{
+    return immagine.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+}
+
 } // namespace
 
 ElementoGrafico::ElementoGrafico(AreaDisegno *area, const QString &nome)
@@ -223,6 +228,14 @@ void ElementoImmagine::DisegnaContenuto(QPainter &painter) const
     const QRect riquadro = RiquadroInPixel();
     if (riquadro.isEmpty() || immagine.isEmpty())
         return;
+    if (disegnoVettoriale && ESvg(immagine)) {
+        // Smoothed edges and shapes past the picture's frame stay in the box.
+        painter.save();
+        painter.setClipRect(riquadro, Qt::IntersectClip);
+        QSvgRenderer(immagine).render(&painter, riquadro);
+        painter.restore();
+        return;
+    }
     // Rendered at the size the box has on the device, so an SVG stays sharp
     // on a high-density screen and on paper.
     const QSize pixel = painter.deviceTransform().mapRect(QRectF(riquadro)).toAlignedRect().size();
@@ -252,7 +265,7 @@ QPixmap ElementoImmagine::Rendi(const QSize &pixel) const
 
 QPixmap ElementoImmagine::RendiSenzaCache(const QSize &pixel) const
 {
-    if (!immagine.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+    if (!ESvg(immagine)) {
         return QPixmap::fromImage(
             QImage(immagine).scaled(pixel, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }

@@ -215,6 +215,11 @@ public:
 
     QString picture() const { return immagine; }
     void setPicture(const QString &valore) { Cambia(immagine, valore); }
+    // An SVG picture is normally drawn once at the size its box has on the
+    // device and kept; a vector one is drawn afresh at every painting, which
+    // suits a simple picture painted seldom, not worth its pixels in memory.
+    bool vettoriale() const { return disegnoVettoriale; }
+    void setVettoriale(bool valore) { Cambia(disegnoVettoriale, valore); }
 
 protected:
     void DisegnaContenuto(QPainter &painter) const override;
@@ -224,6 +229,7 @@ private:
     QPixmap RendiSenzaCache(const QSize &pixel) const;
 
     QString immagine;
+    bool disegnoVettoriale = false;
     // Rendered once for the device size it was last painted at.
     mutable QPixmap cache;
     mutable QString immagineInCache;

@@ -151,8 +151,11 @@ void frmSplash::CreaPannelloProdotto()
     ColoraSfondo(Frame1, Grigio);
     PosizionaInTwips(Frame1, 180, 90, 4740, 7065);
 
-    new ElementoImmagine(Frame1, QStringLiteral("imgLogo"), QStringLiteral(":/info/Logo.svg"), 135,
-                         1845, 4470, 4380);
+    // Painted seldom: kept as a drawing rather than as pixels, which would
+    // weigh on the memory the program starts with.
+    auto *imgLogo = new ElementoImmagine(Frame1, QStringLiteral("imgLogo"),
+                                         QStringLiteral(":/info/Logo.svg"), 135, 1845, 4470, 4380);
+    imgLogo->setVettoriale(true);
 
     lblLicenseTo = Etichetta(Frame1, QStringLiteral("lblLicenseTo"), Arial(8.25), Qt::AlignRight);
     lblCompanyProduct = Etichetta(Frame1, QStringLiteral("lblCompanyProduct"), Arial(18, true));
