@@ -11,6 +11,7 @@
 // bench_avvio [runs]   (default 31 runs of each, after 2 of each to warm up)
 
 #include <algorithm>
+#include <iterator>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -99,23 +100,24 @@ template <typename T> T Mediana(std::vector<T> valori)
 int main(int argc, char *argv[])
 {
     const int prove = argc > 1 ? std::max(1, std::atoi(argv[1])) : 31;
-    const char *testo = "testo";
     const struct {
         const char *nome, *programma, *argomento;
     } programmi[] = {{"predimvelmora", PROGRAMMA, nullptr},
                      {"bare Qt dialog", NUDO, nullptr},
-                     {"bare dialog, one line of text", NUDO, testo}};
+                     {"bare dialog, one line of text", NUDO, "testo"},
+                     {"the same, the wizard's size", NUDO, "grande"}};
+    constexpr int quanti = std::size(programmi);
     for (int i = 0; i < 2; ++i) {
         for (const auto &p : programmi)
             Avvia(p.programma, p.argomento);
     }
-    std::vector<Misura> misure[3];
+    std::vector<Misura> misure[quanti];
     for (int i = 0; i < prove; ++i) {
-        for (int j = 0; j < 3; ++j)
+        for (int j = 0; j < quanti; ++j)
             misure[j].push_back(Avvia(programmi[j].programma, programmi[j].argomento));
     }
-    Misura mediane[3];
-    for (int j = 0; j < 3; ++j) {
+    Misura mediane[quanti];
+    for (int j = 0; j < quanti; ++j) {
         std::vector<double> tempo, cpu;
         std::vector<long> picco;
         for (const Misura &m : misure[j]) {
@@ -139,7 +141,9 @@ int main(int argc, char *argv[])
     riga(programmi[0].nome, mediane[0]);
     riga(programmi[1].nome, mediane[1]);
     rapporto("ratio (goals 1.50, -, 1.30)", mediane[0], mediane[1]);
-    riga(programmi[2].nome, mediane[2]);
-    rapporto("ratio to that", mediane[0], mediane[2]);
+    for (int j = 2; j < quanti; ++j) {
+        riga(programmi[j].nome, mediane[j]);
+        rapporto("ratio to that", mediane[0], mediane[j]);
+    }
     return 0;
 }
