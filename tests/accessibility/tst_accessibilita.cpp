@@ -91,6 +91,8 @@ private slots:
     void calcoloDaTastiera();
     void tabulazioneSulleOpzioniScelte();
     void revisioneEIndietroDaTastiera();
+    void altSenzaComandoNonScrive();
+    void pulisciDaTastiera();
 
 private:
     frmCalFerSol *Apri();
@@ -487,6 +489,57 @@ void tst_Accessibilita::revisioneEIndietroDaTastiera()
     Premi(Qt::Key_E, Qt::AltModifier);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!CalFerSolCaricata());
+}
+
+// Alt with a letter or digit that no button takes leaves the box as it was,
+// while the menus keep their keys.
+void tst_Accessibilita::altSenzaComandoNonScrive()
+{
+    frmCalFerSol *input = Apri();
+    for (int i = 0; i < 7; ++i)
+        Premi(Qt::Key_Tab);
+    Scrivi(QStringLiteral("5"));
+    for (int tasto : {Qt::Key_Q, Qt::Key_5, Qt::Key_Period})
+        Premi(tasto, Qt::AltModifier);
+    Premi(Qt::Key_Z, Qt::AltModifier | Qt::ShiftModifier);
+    QCOMPARE(input->txtLuceNettaSolaio->text(), QStringLiteral("5"));
+    Scrivi(QStringLiteral("0"));
+    QCOMPARE(input->txtLuceNettaSolaio->text(), QStringLiteral("50"));
+
+    Premi(Qt::Key_F, Qt::AltModifier);
+    QWidget *menu = QApplication::activePopupWidget();
+    QVERIFY(menu);
+    QCOMPARE(menu->objectName(), QStringLiteral("mnuFile"));
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QCOMPARE(input->txtLuceNettaSolaio->text(), QStringLiteral("50"));
+}
+
+// The toolbar's Pulisci has a key, Ctrl+L, which works where the button
+// does and nowhere else.
+void tst_Accessibilita::pulisciDaTastiera()
+{
+    frmOutPut2 *risultati = CalcolaDaTastiera(QStringLiteral("5"), QStringLiteral("200"));
+    QVERIFY(risultati);
+    Premi(Qt::Key_L, Qt::ControlModifier);
+    Premi(Qt::Key_B, Qt::AltModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    frmCalFerSol *input = CalFerSolCaricata();
+    QVERIFY(input);
+    QCOMPARE(input->txtLuceNettaSolaio->text(), QStringLiteral("5"));
+    QCOMPARE(input->txtSovracAcc->text(), QStringLiteral("200"));
+
+    input->cmbCF->setFocus();
+    Premi(Qt::Key_Down);
+    input->cmbSSTravetto->setFocus();
+    Premi(Qt::Key_Down);
+    QVERIFY(input->cmbCF->currentText() != QStringLiteral("2"));
+    QVERIFY(input->cmbSSTravetto->currentText() != QStringLiteral("4"));
+    input->txtSovracAcc->setFocus();
+    Premi(Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(input->txtLuceNettaSolaio->text(), QStringLiteral("0"));
+    QCOMPARE(input->cmbSSTravetto->currentText(), QStringLiteral("4"));
+    QCOMPARE(input->cmbCF->currentText(), QStringLiteral("2"));
+    QCOMPARE(input->txtSovracAcc->text(), QStringLiteral("0"));
 }
 
 QTEST_MAIN(tst_Accessibilita)

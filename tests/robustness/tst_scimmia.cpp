@@ -39,6 +39,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <iterator>
 
 #include <cstring>
 #include <functional>
@@ -572,9 +573,7 @@ bool Passeggiata::PremiPulsanteFinestra()
     return true;
 }
 
-// Alt and the access key of one of the buttons of the window in front. (A
-// letter that no button there takes would reach the focused box and be
-// typed, as Qt does on Linux; typing is another action.)
+// Alt and the access key of one of the buttons of the window in front.
 bool Passeggiata::UsaTastoDiAccesso()
 {
     QMdiSubWindow *attiva = Registro.Principale->AreaFiglie()->activeSubWindow();
@@ -851,12 +850,18 @@ bool Passeggiata::PremiAltroTasto()
     if (!fuoco || fuoco->window() != Registro.Principale || !fuoco->isVisible() ||
         !(qobject_cast<QLineEdit *>(fuoco) || qobject_cast<QToolButton *>(fuoco)))
         return false;
-    static const Qt::Key tasti[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Left,
-                                    Qt::Key_Right};
-    const Qt::Key tasto = tasti[Caso(5)];
+    static const QKeyCombination tasti[] = {
+        Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Left, Qt::Key_Right,
+        // Pulisci's key, and Alt with a key that nothing takes, which must
+        // type nothing.
+        Qt::CTRL | Qt::Key_L, Qt::ALT | Qt::Key_Q, Qt::ALT | Qt::Key_7, Qt::ALT | Qt::Key_Period};
+    const QKeyCombination tasto = tasti[Caso(int(std::size(tasti)))];
     Annota(QStringLiteral("key"),
            QKeySequence(tasto).toString() + QStringLiteral(" on ") + fuoco->objectName());
-    QTest::keyClick(fuoco, tasto);
+    if (tasto == (Qt::CTRL | Qt::Key_L) && modello.caricato &&
+        Barra()->findChild<QAction *>(QStringLiteral("Pulisci"))->isEnabled())
+        modello.Pulisci();
+    QTest::keyClick(fuoco, tasto.key(), tasto.keyboardModifiers());
     return true;
 }
 

@@ -71,6 +71,14 @@ private:
     QPixmap sfondo;
 };
 
+// Alt, and neither Ctrl nor Meta, with a key that types a character.
+bool ScriveConAlt(const QKeyEvent &tasto)
+{
+    const Qt::KeyboardModifiers altri =
+        tasto.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    return altri == Qt::AltModifier && !tasto.text().isEmpty();
+}
+
 } // namespace
 
 mdiVelmora::mdiVelmora(QWidget *parent)
@@ -155,7 +163,11 @@ void mdiVelmora::CreaBarraStrumenti()
 
     AggiungiPulsante(QStringLiteral("ApriForm"), QStringLiteral("Apri Maschera Pre Dim Solai"), 1);
     tlbMdi->addSeparator();
-    AggiungiPulsante(QStringLiteral("Pulisci"), QStringLiteral("Pulisci Campi di Input"), 2);
+    QAction *pulisci =
+        AggiungiPulsante(QStringLiteral("Pulisci"), QStringLiteral("Pulisci Campi di Input"), 2);
+    // The one command with neither a menu entry nor a button in a window:
+    // a key of its own lets the keyboard reach it too.
+    pulisci->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     AggiungiPulsante(QStringLiteral("Calcola"), QStringLiteral("Pre Dimensiona Solaio Velmora"), 3);
     AggiungiPulsante(QStringLiteral("Modifica"), QStringLiteral("Modifica Altezza Travetto"), 4);
     AggiungiPulsante(QStringLiteral("Back"), QStringLiteral("Ritorna alla Maschera Precedente"), 6);
@@ -325,13 +337,18 @@ bool mdiVelmora::eventFilter(QObject *oggetto, QEvent *evento)
     if (!tasto || !widget || widget->window() != this)
         return QMainWindow::eventFilter(oggetto, evento);
     auto *pressione = static_cast<QKeyEvent *>(evento);
-    QAbstractButton *pulsante = PulsanteConTastoDiAccesso(pressione);
-    if (!pulsante)
-        return QMainWindow::eventFilter(oggetto, evento);
-    pressione->accept();
-    if (evento->type() == QEvent::KeyPress)
-        pulsante->click();
-    return true;
+    if (QAbstractButton *pulsante = PulsanteConTastoDiAccesso(pressione)) {
+        pressione->accept();
+        if (evento->type() == QEvent::KeyPress)
+            pulsante->click();
+        return true;
+    }
+    // Alt with a key that no button and no menu takes (the menus' keys are
+    // matched before the key press is sent) would type its character into
+    // the box with the focus, spoiling the figure there; it does nothing.
+    if (evento->type() == QEvent::KeyPress && ScriveConAlt(*pressione))
+        return true;
+    return QMainWindow::eventFilter(oggetto, evento);
 }
 
 QAbstractButton *mdiVelmora::PulsanteConTastoDiAccesso(const QKeyEvent *tasto) const
