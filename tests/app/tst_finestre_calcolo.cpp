@@ -3,6 +3,7 @@
 // the toolbar's state after every step.
 
 #include "RispostaAvviso.h"
+#include "StatoApplicazione.h"
 #include "input/frmCalFerSol.h"
 #include "modVelmora.h"
 #include "results/frmModifica.h"
@@ -24,29 +25,6 @@
 Q_DECLARE_METATYPE(QLocale::Language)
 
 namespace {
-
-QString Stati(const InsiemePulsanti &insieme)
-{
-    QString stati;
-    for (bool acceso : insieme)
-        stati += acceso ? u'1' : u'0';
-    return stati;
-}
-
-// The toolbar as a string of nine 0/1, in the order of its keys.
-QString StatiBarra()
-{
-    QString stati;
-    auto *barra = Registro.Principale->findChild<QToolBar *>(QStringLiteral("tlbMdi"));
-    for (const QString &chiave : ChiaviPulsanti)
-        stati += barra->findChild<QAction *>(chiave)->isEnabled() ? u'1' : u'0';
-    return stati;
-}
-
-bool Visibile(QWidget *finestra)
-{
-    return finestra && finestra->parentWidget() && finestra->parentWidget()->isVisible();
-}
 
 // Tabs into a text box (which selects its text) and types over it.
 void Digita(QLineEdit *casella, const QString &testo)

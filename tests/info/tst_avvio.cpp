@@ -3,6 +3,7 @@
 // and menus with the windows and the toolbar it leaves.
 
 #include "RispostaDialoghi.h"
+#include "StatoApplicazione.h"
 #include "common/AreaDisegno.h"
 #include "common/Twips.h"
 #include "info/frmAbout.h"
@@ -42,27 +43,6 @@ const QString A_capo = QStringLiteral("\r\n");
 QRect Twips(const QObject *oggetto)
 {
     return oggetto->property("twips").toRect();
-}
-
-QString Stati(const InsiemePulsanti &insieme)
-{
-    QString stati;
-    for (bool acceso : insieme)
-        stati += acceso ? u'1' : u'0';
-    return stati;
-}
-
-QToolBar *Barra()
-{
-    return Registro.Principale->findChild<QToolBar *>(QStringLiteral("tlbMdi"));
-}
-
-QString StatiBarra()
-{
-    QString stati;
-    for (const QString &chiave : ChiaviPulsanti)
-        stati += Barra()->findChild<QAction *>(chiave)->isEnabled() ? u'1' : u'0';
-    return stati;
 }
 
 frmSplash *Guida()

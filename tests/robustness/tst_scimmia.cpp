@@ -10,6 +10,7 @@
 // page and buttons in step. No timing: every step waits only for the events
 // it caused.
 
+#include "StatoApplicazione.h"
 #include "info/ServiziSistema.h"
 #include "info/frmAbout.h"
 #include "info/frmSplash.h"
@@ -55,35 +56,6 @@ const QString NomeAssistente = QStringLiteral("frmSplash");
 const QString NomeAbout = QStringLiteral("frmAbout");
 const QString SysInfoNonDisponibile =
     QStringLiteral("Le informazioni sul sistema non sono attualmente disponibili.");
-
-QString Stati(const InsiemePulsanti &insieme)
-{
-    QString stati;
-    for (bool acceso : insieme)
-        stati += acceso ? u'1' : u'0';
-    return stati;
-}
-
-QToolBar *Barra()
-{
-    return Registro.Principale
-               ? Registro.Principale->findChild<QToolBar *>(QStringLiteral("tlbMdi"))
-               : nullptr;
-}
-
-QString StatiBarra()
-{
-    QString stati;
-    for (const QString &chiave : ChiaviPulsanti)
-        stati += Barra()->findChild<QAction *>(chiave)->isEnabled() ? u'1' : u'0';
-    return stati;
-}
-
-// A child window counts as visible when its frame in the workspace is.
-bool Visibile(QWidget *finestra)
-{
-    return finestra && finestra->parentWidget() && finestra->parentWidget()->isVisible();
-}
 
 // Every event the walk caused is handled before the next action, as the
 // event loop would between two user actions; deferred deletions included.
