@@ -5,6 +5,7 @@
 #include "common/AreaDisegno.h"
 #include "common/Aspetto.h"
 #include "common/ElementiGrafici.h"
+#include "common/FinestraFiglia.h"
 #include "common/NomeAccessibile.h"
 #include "common/Twips.h"
 #include "modVelmora.h"
@@ -289,7 +290,7 @@ void frmCalFerSol::CollegaSegnali()
 
 void frmCalFerSol::Form_Load()
 {
-    if (auto *cornice = qobject_cast<QMdiSubWindow *>(parentWidget()))
+    if (QMdiSubWindow *cornice = CorniceDi(this))
         cornice->move(0, 0);
     Progetto.SeparatoreDecimale =
         QLocale().toString(1.0 / 2).contains(u',') ? QStringLiteral(",") : QStringLiteral(".");
@@ -322,10 +323,7 @@ void frmCalFerSol::cmdCalcola_Click()
 
 void frmCalFerSol::cmdEsci_Click()
 {
-    if (auto *cornice = qobject_cast<QMdiSubWindow *>(parentWidget()))
-        cornice->close();
-    else
-        close();
+    ChiudiFinestraFiglia(this);
 }
 
 void frmCalFerSol::closeEvent(QCloseEvent *evento)

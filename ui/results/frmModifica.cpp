@@ -3,6 +3,7 @@
 #include "NumeroIniziale.h"
 #include "common/Aspetto.h"
 #include "common/ElementiGrafici.h"
+#include "common/FinestraFiglia.h"
 #include "common/NomeAccessibile.h"
 #include "common/Twips.h"
 #include "info/IdentitaApplicazione.h"
@@ -186,10 +187,7 @@ void frmModifica::cmdAnnulla_Click()
 
 void frmModifica::Scarica()
 {
-    if (auto *cornice = qobject_cast<QMdiSubWindow *>(parentWidget()))
-        cornice->close();
-    else
-        close();
+    ChiudiFinestraFiglia(this);
 }
 
 void frmModifica::closeEvent(QCloseEvent *evento)

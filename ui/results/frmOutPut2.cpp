@@ -2,6 +2,7 @@
 
 #include "common/Aspetto.h"
 #include "common/ElementiGrafici.h"
+#include "common/FinestraFiglia.h"
 #include "common/NomeAccessibile.h"
 #include "common/Twips.h"
 #include "shell/ImmaginiLista.h"
@@ -374,7 +375,7 @@ void frmOutPut2::CollegaSegnali()
 
 void frmOutPut2::Form_Load()
 {
-    if (auto *cornice = qobject_cast<QMdiSubWindow *>(parentWidget()))
+    if (QMdiSubWindow *cornice = CorniceDi(this))
         cornice->move(0, 0);
     cmdStampa->setFocus();
     emit FinestraCaricata();

@@ -1,6 +1,7 @@
 #include "GestioneFinestre.h"
 
 #include "RegistroFinestre.h"
+#include "common/FinestraFiglia.h"
 #include "info/frmAbout.h"
 #include "info/frmSplash.h"
 #include "input/frmCalFerSol.h"
@@ -19,11 +20,6 @@
 namespace {
 
 const char *ProprietaScaricataDaCodice = "velmoraScaricataDaCodice";
-
-QMdiSubWindow *Cornice(QWidget *finestra)
-{
-    return finestra ? qobject_cast<QMdiSubWindow *>(finestra->parentWidget()) : nullptr;
-}
 
 void ApplicaInsieme(const InsiemePulsanti &insieme)
 {
@@ -109,7 +105,7 @@ public:
 
     void NascondiInput() override
     {
-        if (QMdiSubWindow *cornice = Cornice(CalFerSolCaricata()))
+        if (QMdiSubWindow *cornice = CorniceDi(CalFerSolCaricata()))
             cornice->hide();
     }
 
@@ -260,15 +256,12 @@ void ScaricaFinestra(QWidget *finestra)
     if (!finestra)
         return;
     finestra->setProperty(ProprietaScaricataDaCodice, true);
-    if (QMdiSubWindow *cornice = Cornice(finestra))
-        cornice->close();
-    else
-        finestra->close();
+    ChiudiFinestraFiglia(finestra);
 }
 
 void MostraFinestra(QWidget *finestra)
 {
-    QMdiSubWindow *cornice = Cornice(finestra);
+    QMdiSubWindow *cornice = CorniceDi(finestra);
     if (!cornice)
         return;
     cornice->show();
