@@ -27,6 +27,13 @@ void ApplicaInsieme(const InsiemePulsanti &insieme)
         Registro.Principale->AbilitaPulsanti(insieme);
 }
 
+// The main window gone or closing: its children are unloaded, not sent back
+// to one another.
+bool ApplicazioneInChiusura()
+{
+    return !Registro.Principale || Registro.Principale->InChiusura();
+}
+
 void StampaDaFinestra()
 {
     if (Registro.Principale)
@@ -54,8 +61,7 @@ void DopoScaricamentoRisultati(frmOutPut2 *finestra)
     Registro.OutPut2 = nullptr;
     ApplicaInsieme(InsiemeAperto);
     const bool daCodice = finestra->property(ProprietaScaricataDaCodice).toBool();
-    const bool chiusuraApplicazione = !Registro.Principale || Registro.Principale->InChiusura();
-    if (!daCodice && !chiusuraApplicazione && CalFerSolCaricata())
+    if (!daCodice && !ApplicazioneInChiusura() && CalFerSolCaricata())
         MostraFinestra(CalFerSolCaricata());
 }
 
@@ -189,8 +195,7 @@ frmModifica *CaricaModifica()
     // keyboard back to the result window it came from.
     QObject::connect(finestra, &frmModifica::FinestraScaricata, [](bool confermata) {
         Registro.Modifica = nullptr;
-        const bool chiusuraApplicazione = !Registro.Principale || Registro.Principale->InChiusura();
-        if (!confermata && OutPut2Caricata() && !chiusuraApplicazione) {
+        if (!confermata && OutPut2Caricata() && !ApplicazioneInChiusura()) {
             ApplicaInsieme(InsiemeRisultati);
             MostraFinestra(OutPut2Caricata());
         }
