@@ -11,10 +11,13 @@ class QWidget;
 // Colours, fonts, colouring and the graphical buttons the windows share.
 namespace Aspetto {
 
-inline const QColor Blu(0, 0, 128);
-inline const QColor Pesca(255, 224, 192);
+inline const QColor Nero(0, 0, 0);
+inline const QColor Bianco(255, 255, 255);
 inline const QColor Rosso(255, 0, 0);
+inline const QColor Blu(0, 0, 255);
+inline const QColor BluScuro(0, 0, 128);
 inline const QColor Argento(192, 192, 192);
+inline const QColor Pesca(255, 224, 192);
 
 QFont Arial(qreal punti, bool grassetto = false);
 

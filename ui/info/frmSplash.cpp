@@ -18,18 +18,18 @@ bool frmSplash::AvvioCompletato = false;
 
 namespace {
 
+using Aspetto::Argento;
 using Aspetto::Arial;
+using Aspetto::Bianco;
+using Aspetto::Blu;
 using Aspetto::ColoraSfondo;
 using Aspetto::ColoraTesto;
+using Aspetto::Rosso;
 
 constexpr int LarghezzaCliente = 11610;
 constexpr int AltezzaCliente = 7335;
 
-const QColor Grigio(192, 192, 192);
 const QColor GrigioScuro(128, 128, 128);
-const QColor Bianco(255, 255, 255);
-const QColor Blu(0, 0, 255);
-const QColor Rosso(255, 0, 0);
 
 // The text labels of a page: where the first one starts, their left edge
 // and width, and the room left before a section heading or the closing note.
@@ -132,7 +132,7 @@ frmSplash::frmSplash(QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(PixelDaTwips(LarghezzaCliente), PixelDaTwips(AltezzaCliente));
     setFont(Arial(8.25));
-    ColoraSfondo(this, Grigio);
+    ColoraSfondo(this, Argento);
 
     CreaPannelloProdotto();
     CreaPannelloPagine();
@@ -148,7 +148,7 @@ void frmSplash::CreaPannelloProdotto()
     Frame1 = new AreaDisegno(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    ColoraSfondo(Frame1, Grigio);
+    ColoraSfondo(Frame1, Argento);
     PosizionaInTwips(Frame1, 180, 90, 4740, 7065);
 
     // Painted seldom: kept as a drawing rather than as pixels, which would

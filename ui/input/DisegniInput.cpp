@@ -14,14 +14,14 @@
 namespace {
 
 using Aspetto::Arial;
+using Aspetto::Bianco;
+using Aspetto::Blu;
 using Aspetto::ColoraSfondo;
 using Aspetto::ColoraTesto;
+using Aspetto::Nero;
+using Aspetto::Rosso;
 
-const QColor Rosso(255, 0, 0);
-const QColor Nero(0, 0, 0);
-const QColor Blu(0, 0, 255);
 const QColor Grigio(224, 224, 224);
-const QColor Bianco(255, 255, 255);
 
 // Captions in the sketches use the window's font; those in the insets are
 // large, so they read at a glance while the inset is open.

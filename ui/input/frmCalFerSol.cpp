@@ -25,20 +25,19 @@
 
 namespace {
 
+using Aspetto::Argento;
 using Aspetto::Arial;
+using Aspetto::Bianco;
+using Aspetto::BluScuro;
 using Aspetto::ColoraSfondo;
-
-const QColor Grigio(192, 192, 192);
-const QColor Bianco(255, 255, 255);
-const QColor Rosso(255, 0, 0);
-const QColor Blu(0, 0, 128);
+using Aspetto::Rosso;
 
 // A frame with a caption.
 QGroupBox *CorniceConTitolo(QWidget *contenitore, const char *nome, const QString &titolo)
 {
     auto *cornice = new QGroupBox(titolo, contenitore);
     cornice->setObjectName(QString::fromLatin1(nome));
-    ColoraSfondo(cornice, Grigio, true);
+    ColoraSfondo(cornice, Argento, true);
     return cornice;
 }
 
@@ -48,7 +47,7 @@ AreaDisegno *Cornice(QWidget *contenitore, const char *nome)
     auto *cornice = new AreaDisegno(contenitore);
     cornice->setObjectName(QString::fromLatin1(nome));
     cornice->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    ColoraSfondo(cornice, Grigio, true);
+    ColoraSfondo(cornice, Argento, true);
     return cornice;
 }
 
@@ -57,7 +56,7 @@ QWidget *GruppoSenzaBordo(QWidget *contenitore, const char *nome)
 {
     auto *gruppo = new QWidget(contenitore);
     gruppo->setObjectName(QString::fromLatin1(nome));
-    ColoraSfondo(gruppo, Grigio, true);
+    ColoraSfondo(gruppo, Argento, true);
     return gruppo;
 }
 
@@ -128,7 +127,7 @@ void frmCalFerSol::CreaSfondo()
     const auto rettangoloBlu = [this](const char *nome, int left, int top, int width, int height) {
         auto *forma = new ElementoForma(areaFinestra, QString::fromLatin1(nome),
                                         ElementoForma::Rettangolo, left, top, width, height);
-        forma->setBorderColor(Blu);
+        forma->setBorderColor(BluScuro);
         forma->setBorderWidth(2);
     };
     rettangoloBlu("Shape7", 10125, 1890, 1455, 1815);

@@ -53,7 +53,7 @@ void Incornicia(AreaDisegno *area, int indice, int left, int top, int width, int
 {
     auto *cornice = new ElementoForma(area, NomeInMatrice(QStringLiteral("shpCornice"), indice),
                                       ElementoForma::Rettangolo, left, top, width, height);
-    cornice->setBorderColor(Blu);
+    cornice->setBorderColor(BluScuro);
     cornice->setBorderWidth(2);
 }
 
@@ -82,7 +82,7 @@ void frmModifica::CreaDidascalia()
 {
     Incornicia(this, 0, 60, 60, 3930, 540);
     auto *didascalia =
-        Etichetta(this, QStringLiteral("Nuova Altezza Travetto"), Arial(9, true), Blu);
+        Etichetta(this, QStringLiteral("Nuova Altezza Travetto"), Arial(9, true), BluScuro);
     PosizionaInTwips(didascalia, 180, 210, 2280, 240);
 
     cmbNewHS = new QComboBox(this);

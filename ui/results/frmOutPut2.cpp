@@ -155,13 +155,13 @@ void AggiungiLinea(AreaDisegno *area, const QString &nome, int indice, const Lin
 {
     auto *elemento = new ElementoLinea(area, NomeInMatrice(nome, indice), Tx(linea.x1),
                                        Ty(linea.y1), Tx(linea.x2), Ty(linea.y2));
-    elemento->setColor(Blu);
+    elemento->setColor(BluScuro);
     elemento->setLineStyle(linea.stile);
 }
 
 void AggiungiEtichetta(AreaDisegno *area, const EtichettaSezione &etichetta, const QFont &font)
 {
-    auto *lbl = Etichetta(area, QString::fromUtf8(etichetta.testo), font, Blu);
+    auto *lbl = Etichetta(area, QString::fromUtf8(etichetta.testo), font, BluScuro);
     lbl->setObjectName(QString::fromLatin1(etichetta.nome));
     lbl->setAlignment(Qt::AlignCenter);
     PosizionaInTwips(lbl, Tx(etichetta.x), Ty(etichetta.y), etichetta.larghezza * TwipsPerPixel,
@@ -194,8 +194,8 @@ void DisegnaRichiami(AreaDisegno *area)
         auto *punto = new ElementoForma(
             area, NomeInMatrice(QStringLiteral("shpRichiamo"), indice++), ElementoForma::Cerchio,
             Tx(p.x() - 2), Ty(p.y() - 2), 5 * TwipsPerPixel, 5 * TwipsPerPixel);
-        punto->setBorderColor(Blu);
-        punto->setFillColor(Blu);
+        punto->setBorderColor(BluScuro);
+        punto->setFillColor(BluScuro);
         punto->setFillStyle(ElementoForma::Pieno);
     }
     for (const EtichettaSezione &etichetta : EtichetteRichiami)
@@ -258,7 +258,7 @@ void frmOutPut2::CreaRisultati()
         this->*riga.casella = casella;
 
         auto *didascalia =
-            Etichetta(this, QString::fromUtf8(riga.didascalia), FontDidascalia(), Blu);
+            Etichetta(this, QString::fromUtf8(riga.didascalia), FontDidascalia(), BluScuro);
         didascalia->setWordWrap(riga.righeDidascalia > 1);
         didascalia->setBuddy(casella);
         ImpostaNomeAccessibile(casella, didascalia->text(),
@@ -266,7 +266,8 @@ void frmOutPut2::CreaRisultati()
         PosizionaSuRiga(didascalia, colonna.didascalia, top, colonna.larghezzaDidascalia,
                         riga.righeDidascalia);
         if (riga.unita) {
-            auto *unita = Etichetta(this, QString::fromUtf8(riga.unita), FontDidascalia(), Blu);
+            auto *unita =
+                Etichetta(this, QString::fromUtf8(riga.unita), FontDidascalia(), BluScuro);
             PosizionaSuRiga(unita, colonna.unita, top, colonna.larghezzaUnita, 1);
         }
     }
@@ -283,21 +284,21 @@ void frmOutPut2::CreaRigaAcciaio(int top)
     ImpostaNomeAccessibile(txtTond1, QString::fromUtf8("Acciaio ø'"), QStringLiteral("mm"));
     ImpostaNomeAccessibile(txtTond2, QString::fromUtf8("Acciaio ø''"), QStringLiteral("mm"));
 
-    auto *didascalia = Etichetta(this, QStringLiteral("Acciaio"), FontDidascalia(), Blu);
+    auto *didascalia = Etichetta(this, QStringLiteral("Acciaio"), FontDidascalia(), BluScuro);
     didascalia->setBuddy(txtTond1);
     PosizionaSuRiga(didascalia, colonna.didascalia, top, 1500, 1);
 
     const QFont piccolo = Arial(8.25, true);
-    auto *primo = Etichetta(this, QString::fromUtf8("ø'"), piccolo, Blu);
+    auto *primo = Etichetta(this, QString::fromUtf8("ø'"), piccolo, BluScuro);
     primo->setBuddy(txtTond1);
     primo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     PosizionaSuRiga(primo, 2205, top, 225, 1);
-    auto *secondo = Etichetta(this, QString::fromUtf8("ø''"), piccolo, Blu);
+    auto *secondo = Etichetta(this, QString::fromUtf8("ø''"), piccolo, BluScuro);
     secondo->setBuddy(txtTond2);
     secondo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     PosizionaSuRiga(secondo, 3150, top, 270, 1);
 
-    auto *unita = Etichetta(this, QStringLiteral("mm"), FontDidascalia(), Blu);
+    auto *unita = Etichetta(this, QStringLiteral("mm"), FontDidascalia(), BluScuro);
     PosizionaSuRiga(unita, colonna.unita, top, colonna.larghezzaUnita, 1);
 }
 
@@ -308,7 +309,7 @@ void frmOutPut2::CreaDisegnoSezione()
     fraImage->setFrameShape(QFrame::NoFrame);
     PosizionaInTwips(fraImage, 120, 3480, 6900, 3555);
     QPalette tavolozza = fraImage->palette();
-    tavolozza.setColor(QPalette::WindowText, Blu);
+    tavolozza.setColor(QPalette::WindowText, BluScuro);
     fraImage->setPalette(tavolozza);
 
     new ElementoImmagine(fraImage, QStringLiteral("imgDettSolaio"),
@@ -337,7 +338,7 @@ void frmOutPut2::CreaDistributore()
                                                "Fax 0523 000 001\n"
                                                "P.IVA 00000000000\n"
                                                "e-mail: info@valfinta.example");
-    auto *lblDistributore = Etichetta(this, contatti, Arial(8), Blu);
+    auto *lblDistributore = Etichetta(this, contatti, Arial(8), BluScuro);
     lblDistributore->setObjectName(QStringLiteral("lblDistributore"));
     lblDistributore->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PosizionaInTwips(lblDistributore, 7200, 4740, 2880, 2295);
