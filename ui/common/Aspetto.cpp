@@ -39,7 +39,8 @@ QLabel *Etichetta(QWidget *contenitore, const QString &testo, const QFont &font,
 {
     auto *etichetta = new QLabel(testo, contenitore);
     etichetta->setFont(font);
-    ColoraTesto(etichetta, colore);
+    if (colore.isValid())
+        ColoraTesto(etichetta, colore);
     return etichetta;
 }
 

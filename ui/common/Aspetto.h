@@ -28,9 +28,9 @@ void ColoraSfondo(QWidget *widget, const QColor &colore, bool ancheCampi = false
 // A label's text colour, which is its palette's WindowText.
 void ColoraTesto(QLabel *etichetta, const QColor &colore);
 
-// A label in the given colour.
+// A label, in the given colour if there is one.
 QLabel *Etichetta(QWidget *contenitore, const QString &testo, const QFont &font,
-                  const QColor &colore);
+                  const QColor &colore = QColor());
 
 // A button with a 32-pixel icon above its caption, as on the input window.
 QToolButton *PulsanteGrafico(QWidget *contenitore, const char *nome, const QString &testo,

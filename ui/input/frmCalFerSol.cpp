@@ -30,6 +30,7 @@ using Aspetto::Arial;
 using Aspetto::Bianco;
 using Aspetto::BluScuro;
 using Aspetto::ColoraSfondo;
+using Aspetto::Etichetta;
 using Aspetto::Rosso;
 
 // A frame with a caption.
@@ -58,13 +59,6 @@ QWidget *GruppoSenzaBordo(QWidget *contenitore, const char *nome)
     gruppo->setObjectName(QString::fromLatin1(nome));
     ColoraSfondo(gruppo, Argento, true);
     return gruppo;
-}
-
-QLabel *Etichetta(QWidget *contenitore, const QString &testo, const QFont &font)
-{
-    auto *etichetta = new QLabel(testo, contenitore);
-    etichetta->setFont(font);
-    return etichetta;
 }
 
 QComboBox *Lista(QWidget *contenitore, const char *nome)
