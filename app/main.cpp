@@ -1,3 +1,4 @@
+#include "common/Aspetto.h"
 #include "shell/GestioneFinestre.h"
 #include "shell/ImmaginiLista.h"
 #include "shell/TraduzioneQt.h"
@@ -7,6 +8,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    Aspetto::ImpostaStileApplicazione();
     CaricaTraduzioneQt(app);
     QApplication::setWindowIcon(IconaApplicazione());
     CollegaMotoreAlleFinestre();

@@ -4,6 +4,8 @@
 
 #include "RispostaAvviso.h"
 #include "StatoApplicazione.h"
+#include "info/frmAbout.h"
+#include "info/frmSplash.h"
 #include "input/frmCalFerSol.h"
 #include "modVelmora.h"
 #include "results/frmModifica.h"
@@ -14,6 +16,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMdiSubWindow>
@@ -38,6 +41,17 @@ void CliccaBarra(const QString &chiave)
 {
     auto *barra = Registro.Principale->findChild<QToolBar *>(QStringLiteral("tlbMdi"));
     QTest::mouseClick(barra->widgetForAction(barra->findChild<QAction *>(chiave)), Qt::LeftButton);
+}
+
+// A dark desktop palette, as a dark theme hands it to every program.
+QPalette TavolozzaScura()
+{
+    const QColor fondo(53, 53, 53), testo(230, 230, 230);
+    QPalette scura(testo, fondo, fondo.lighter(150), fondo.darker(150), fondo, testo, Qt::white,
+                   QColor(35, 35, 35), fondo);
+    scura.setColor(QPalette::ButtonText, testo);
+    scura.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    return scura;
 }
 
 QStringList TestiRisultato()
@@ -70,10 +84,12 @@ private slots:
     void incollaNonConverte();
     void clicSelezionaTutto();
     void listeDopoEsciERiapertura();
+    void aspettoConTemaScuro();
 
 private:
     frmCalFerSol *Apri(QLocale::Language lingua = QLocale::Italian);
     void CalcolaEsempio(frmCalFerSol *input, const QString &luce, const QString &carico);
+    QList<QImage> ImmaginiFinestre();
 };
 
 void tst_FinestreCalcolo::init()
@@ -372,6 +388,53 @@ void tst_FinestreCalcolo::listeDopoEsciERiapertura()
         QVERIFY(!CalFerSolCaricata());
         QCOMPARE(StatiBarra(), Stati(InsiemeFinestraChiusa));
     }
+}
+
+// Every window, the wizard, the main window with each child window in turn
+// and the about box, as it shows at first.
+QList<QImage> tst_FinestreCalcolo::ImmaginiFinestre()
+{
+    QList<QImage> immagini;
+    frmSplash *guida = MostraSplash();
+    immagini << guida->grab().toImage();
+    guida->close();
+    frmCalFerSol *input = Apri();
+    immagini << Registro.Principale->grab().toImage();
+    CalcolaEsempio(input, QStringLiteral("5"), QStringLiteral("200"));
+    immagini << Registro.Principale->grab().toImage();
+    ApriModifica();
+    immagini << Registro.Principale->grab().toImage();
+    frmAbout *informazioni = MostraAbout();
+    immagini << informazioni->grab().toImage();
+    informazioni->close();
+    cleanup();
+    return immagini;
+}
+
+// A dark desktop palette reaches none of the windows: each looks exactly as
+// under the light one, in its own colours and, where it gives none, in the
+// light look they were chosen against, with the text boxes white.
+void tst_FinestreCalcolo::aspettoConTemaScuro()
+{
+    const QPalette chiara = QApplication::palette();
+    const QList<QImage> attese = ImmaginiFinestre();
+    QApplication::setPalette(TavolozzaScura());
+    const QList<QImage> viste = ImmaginiFinestre();
+    frmCalFerSol *input = Apri();
+    const QColor baseCasella = input->txtLuceNettaSolaio->palette().color(QPalette::Base);
+    QColor testoDidascalia;
+    for (const QLabel *etichetta : input->findChildren<QLabel *>()) {
+        if (etichetta->buddy() == input->txtLuceNettaSolaio)
+            testoDidascalia = etichetta->palette().color(QPalette::WindowText);
+    }
+    QApplication::setPalette(chiara);
+
+    QCOMPARE(viste.size(), attese.size());
+    const char *nomi[] = {"wizard", "input", "results", "revision", "about box"};
+    for (int i = 0; i < viste.size(); ++i)
+        QVERIFY2(viste[i] == attese[i], nomi[i]);
+    QCOMPARE(baseCasella, QColor(Qt::white));
+    QCOMPARE(testoDidascalia, QColor(Qt::black));
 }
 
 QTEST_MAIN(tst_FinestreCalcolo)

@@ -2,12 +2,92 @@
 
 #include "shell/ImmaginiLista.h"
 
-#include <QPalette>
-
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QToolButton>
 
+namespace {
+
+// A graphical button that Enter and Return press while it has the focus, as
+// Space does; a plain tool button ignores them.
+class PulsanteConInvio : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *evento) override
+    {
+        const bool invio = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
+        if (invio && !evento->isAutoRepeat() && evento->modifiers() == Qt::NoModifier) {
+            animateClick();
+            return;
+        }
+        QToolButton::keyPressEvent(evento);
+    }
+};
+
+// The measured style, with the message boxes' warning and question icons
+// drawn from our own pictures instead of the style's small bitmaps.
+class StileClassico : public QProxyStyle {
+public:
+    StileClassico()
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+    {
+    }
+
+    QIcon standardIcon(StandardPixmap icona, const QStyleOption *opzione,
+                       const QWidget *widget) const override
+    {
+        switch (icona) {
+        case SP_MessageBoxWarning:
+            return Aspetto::IconaSvg(QStringLiteral(":/common/Avviso.svg"));
+        case SP_MessageBoxQuestion:
+            return Aspetto::IconaSvg(QStringLiteral(":/common/Domanda.svg"));
+        default:
+            return QProxyStyle::standardIcon(icona, opzione, widget);
+        }
+    }
+};
+
+} // namespace
+
 namespace Aspetto {
+
+QPalette TavolozzaClassica()
+{
+    const QColor grigio(128, 128, 128);
+    QPalette tavolozza(Nero, Argento, Bianco, grigio, QColor(160, 160, 160), Nero, Bianco,
+                       Bianco, Argento);
+    tavolozza.setColor(QPalette::ButtonText, Nero);
+    tavolozza.setColor(QPalette::Midlight, QColor(223, 223, 223));
+    tavolozza.setColor(QPalette::Shadow, Nero);
+    tavolozza.setColor(QPalette::Highlight, BluScuro);
+    tavolozza.setColor(QPalette::HighlightedText, Bianco);
+    tavolozza.setColor(QPalette::AlternateBase, QColor(224, 224, 224));
+    tavolozza.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
+    tavolozza.setColor(QPalette::ToolTipText, Nero);
+    tavolozza.setColor(QPalette::PlaceholderText, grigio);
+    tavolozza.setColor(QPalette::Link, Blu);
+    tavolozza.setColor(QPalette::LinkVisited, QColor(128, 0, 128));
+    for (QPalette::ColorRole testo : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        tavolozza.setColor(QPalette::Disabled, testo, grigio);
+    tavolozza.setColor(QPalette::Disabled, QPalette::Base, Argento);
+    tavolozza.setColor(QPalette::Disabled, QPalette::Highlight, grigio);
+    return tavolozza;
+}
+
+void ApplicaTavolozzaClassica(QWidget *finestra)
+{
+    finestra->setPalette(TavolozzaClassica());
+}
+
+void ImpostaStileApplicazione()
+{
+    QApplication::setStyle(new StileClassico);
+}
 
 QFont Arial(qreal punti, bool grassetto)
 {
@@ -47,7 +127,7 @@ QLabel *Etichetta(QWidget *contenitore, const QString &testo, const QFont &font,
 QToolButton *PulsanteGrafico(QWidget *contenitore, const char *nome, const QString &testo,
                              const QIcon &icona)
 {
-    auto *pulsante = new QToolButton(contenitore);
+    auto *pulsante = new PulsanteConInvio(contenitore);
     pulsante->setObjectName(QString::fromLatin1(nome));
     pulsante->setText(testo);
     pulsante->setIcon(icona);

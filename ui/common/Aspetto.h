@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QPalette>
 
 class QLabel;
 class QToolButton;
@@ -21,6 +22,19 @@ inline const QColor Pesca(255, 224, 192);
 
 QFont Arial(qreal punti, bool grassetto = false);
 
+// The light look the windows' colours were chosen against: black text, white
+// boxes, silver faces, navy selection, grey disabled text. Every window sets
+// it on itself, so a dark desktop palette never reaches its texts, boxes or
+// drawings.
+QPalette TavolozzaClassica();
+void ApplicaTavolozzaClassica(QWidget *finestra);
+
+// The whole application in the style the windows are measured against, which
+// draws with the palettes above (a desktop style would change the sizes of
+// the boxes and buttons placed by the pixel), with message-box icons drawn
+// from pictures of ours, sharp at any screen scale.
+void ImpostaStileApplicazione();
+
 // Paints the widget's ground in the colour; with ancheCampi, the ground of its
 // text boxes and lists (the palette's Base) too.
 void ColoraSfondo(QWidget *widget, const QColor &colore, bool ancheCampi = false);
@@ -33,6 +47,7 @@ QLabel *Etichetta(QWidget *contenitore, const QString &testo, const QFont &font,
                   const QColor &colore = QColor());
 
 // A button with a 32-pixel icon above its caption, as on the input window.
+// Enter and Return press it while it has the focus, as Space does.
 QToolButton *PulsanteGrafico(QWidget *contenitore, const char *nome, const QString &testo,
                              const QIcon &icona);
 

@@ -91,6 +91,7 @@ frmAbout::frmAbout(QWidget *parent)
     , servizi(std::make_unique<ServiziPredefiniti>())
 {
     setObjectName(QStringLiteral("frmAbout"));
+    Aspetto::ApplicaTavolozzaClassica(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);

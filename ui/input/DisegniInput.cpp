@@ -349,8 +349,8 @@ void DisegniInput::CreaSezione()
 // and the CF and SS dimensions that share the joist bottom.
 void DisegniInput::CreaRiquadroSezione()
 {
-    // The ground of a text box, as a window's work area is drawn.
-    picIng = Riquadro(finestra->fraSez, "picIng", QGuiApplication::palette().color(QPalette::Base));
+    // White, as the ground of a text box.
+    picIng = Riquadro(finestra->fraSez, "picIng", Bianco);
     Posiziona(picIng, ZoomSezione.Riquadro(Ingrandimento::Passi));
     // Above the captions of the section, which would otherwise show through.
     picIng->raise();

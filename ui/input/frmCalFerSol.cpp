@@ -76,6 +76,8 @@ QLineEdit *Casella(QWidget *contenitore, const char *nome)
     auto *casella = new QLineEdit(QStringLiteral("0"), contenitore);
     casella->setObjectName(QString::fromLatin1(nome));
     casella->setFont(Arial(11.25));
+    // White, not the silver of the frame it lies on, which reads as disabled.
+    ColoraSfondo(casella, Bianco, true);
     return casella;
 }
 
@@ -94,6 +96,7 @@ frmCalFerSol::frmCalFerSol(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmCalFerSol"));
+    Aspetto::ApplicaTavolozzaClassica(this);
     setWindowTitle(QStringLiteral("Calcolo Ferri Solaio"));
     setFixedSize(PixelDaTwips(11610), PixelDaTwips(7125));
     setFont(Arial(8.25));

@@ -63,6 +63,7 @@ frmModifica::frmModifica(QWidget *parent)
     : AreaDisegno(parent)
 {
     setObjectName(QStringLiteral("frmModifica"));
+    ApplicaTavolozzaClassica(this);
     setWindowTitle(QStringLiteral("Modifica Altezza Travetto"));
     setFixedSize(PixelDaTwips(5610), PixelDaTwips(2235));
     setFont(Arial(8.25));

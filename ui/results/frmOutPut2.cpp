@@ -208,6 +208,7 @@ frmOutPut2::frmOutPut2(QWidget *parent)
     : AreaDisegno(parent)
 {
     setObjectName(QStringLiteral("frmOutPut2"));
+    ApplicaTavolozzaClassica(this);
     setWindowTitle(QStringLiteral("OutPut"));
     setWindowIcon(IconaSvg(QStringLiteral(":/results/Appunti.svg")));
     setFixedSize(PixelDaTwips(LarghezzaCliente), PixelDaTwips(AltezzaCliente));

@@ -82,14 +82,56 @@ private:
         return immagine;
     }
 
-    // Disabled and selected looks as Qt's own icons get them from the style.
+    // Disabled pictures are engraved, so they read as disabled on any ground;
+    // the selected look comes from the style, as Qt's own icons get it.
     static QPixmap Generata(QIcon::Mode modo, const QPixmap &normale)
     {
+        if (modo == QIcon::Disabled)
+            return Incisa(normale);
         QStyleOption opzione(0);
         opzione.palette = QGuiApplication::palette();
         const QPixmap generata =
             QApplication::style()->generatedIconPixmap(modo, normale, &opzione);
         return generata.isNull() ? normale : generata;
+    }
+
+    // The picture's dark strokes in grey over a white copy of them shifted
+    // down and right: the engraved look of disabled buttons. Light areas drop
+    // out, so the shape stays recognisable without its colours.
+    static QPixmap Incisa(const QPixmap &normale)
+    {
+        const QImage sorgente = normale.toImage().convertToFormat(QImage::Format_ARGB32);
+        QImage tratto(sorgente.size(), QImage::Format_ARGB32);
+        for (int y = 0; y < sorgente.height(); ++y) {
+            const auto *riga = reinterpret_cast<const QRgb *>(sorgente.constScanLine(y));
+            auto *uscita = reinterpret_cast<QRgb *>(tratto.scanLine(y));
+            for (int x = 0; x < sorgente.width(); ++x) {
+                const int scurezza = qBound(0, (208 - qGray(riga[x])) * 255 / 96, 255);
+                uscita[x] = qRgba(0, 0, 0, qAlpha(riga[x]) * scurezza / 255);
+            }
+        }
+        const QImage grigio = Tinta(tratto, QColor(128, 128, 128));
+        const QImage bianco = Tinta(tratto, Qt::white);
+        const int scarto = qMax(1, sorgente.width() / 16);
+        QImage incisa(sorgente.size(), QImage::Format_ARGB32_Premultiplied);
+        incisa.fill(Qt::transparent);
+        QPainter pittore(&incisa);
+        pittore.drawImage(QPoint(scarto, scarto), bianco);
+        pittore.drawImage(QPoint(0, 0), grigio);
+        pittore.end();
+        QPixmap risultato = QPixmap::fromImage(incisa);
+        risultato.setDevicePixelRatio(normale.devicePixelRatio());
+        return risultato;
+    }
+
+    // The shape in one colour, keeping its coverage.
+    static QImage Tinta(const QImage &forma, const QColor &colore)
+    {
+        QImage tinta = forma.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QPainter pittore(&tinta);
+        pittore.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        pittore.fillRect(tinta.rect(), colore);
+        return tinta;
     }
 
     QString percorso;
