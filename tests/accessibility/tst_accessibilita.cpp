@@ -2,6 +2,7 @@
 // technology reads them through QAccessible, and a whole calculation with
 // revision and return done from the keyboard alone.
 
+#include "RispostaAvviso.h"
 #include "common/NomeAccessibile.h"
 #include "input/frmCalFerSol.h"
 #include "results/frmModifica.h"
@@ -93,6 +94,8 @@ private slots:
     void revisioneEIndietroDaTastiera();
     void altSenzaComandoNonScrive();
     void pulisciDaTastiera();
+    void tastiComeClic_data();
+    void tastiComeClic();
 
 private:
     frmCalFerSol *Apri();
@@ -540,6 +543,55 @@ void tst_Accessibilita::pulisciDaTastiera()
     QCOMPARE(input->cmbSSTravetto->currentText(), QStringLiteral("4"));
     QCOMPARE(input->cmbCF->currentText(), QStringLiteral("2"));
     QCOMPARE(input->txtSovracAcc->text(), QStringLiteral("0"));
+}
+
+
+void tst_Accessibilita::tastiComeClic_data()
+{
+    QTest::addColumn<int>("tasto");
+    QTest::addColumn<bool>("conAlt");
+    QTest::newRow("Alt+C") << int(Qt::Key_C) << true;
+    QTest::newRow("Enter on the button") << int(Qt::Key_Return) << false;
+    QTest::newRow("keypad Enter on the button") << int(Qt::Key_Enter) << false;
+}
+
+// The access key and Enter on a focused graphical button press it as a
+// click does: a wrong span, typed last, is refused, and once the message is
+// answered the caret is back in the box with the wrong text selected, so
+// what the user types next replaces it; then the same key calculates.
+void tst_Accessibilita::tastiComeClic()
+{
+    QFETCH(int, tasto);
+    QFETCH(bool, conAlt);
+
+    frmCalFerSol *input = Apri();
+    const auto premiCalcola = [&] {
+        if (conAlt) {
+            Premi(tasto, Qt::AltModifier);
+        } else {
+            input->cmdCalcola->setFocus(Qt::TabFocusReason);
+            Premi(tasto);
+        }
+    };
+    for (int i = 0; i < 8; ++i)
+        Premi(Qt::Key_Tab);
+    Scrivi(QStringLiteral("200"));
+    Premi(Qt::Key_Tab, Qt::ShiftModifier);
+    Scrivi(QStringLiteral("x5"));
+    {
+        RispostaAvviso risposta;
+        premiCalcola();
+        QTRY_COMPARE(risposta.visti.size(), 1);
+    }
+    QVERIFY(!OutPut2Caricata());
+    QTRY_COMPARE(Fuoco(), QStringLiteral("txtLuceNettaSolaio"));
+    QCOMPARE(input->txtLuceNettaSolaio->selectedText(), QStringLiteral("x5"));
+    Scrivi(QStringLiteral("5"));
+    QCOMPARE(input->txtLuceNettaSolaio->text(), QStringLiteral("5"));
+
+    premiCalcola();
+    QTRY_VERIFY(OutPut2Caricata());
+    QCOMPARE(OutPut2Caricata()->txtHTravetto->text(), QStringLiteral("16"));
 }
 
 QTEST_MAIN(tst_Accessibilita)

@@ -157,16 +157,19 @@ void tst_Avvio::cleanup()
     QVERIFY(!QApplication::overrideCursor());
 }
 
-// No caption and no control box, centred; the controls in their places;
-// the pages on their shadow, which shows along the right and lower edges.
+// No title bar and no control box, out of the task bar, centred; the
+// controls in their places; the pages on their shadow, which shows along
+// the right and lower edges.
 void tst_Avvio::finestra()
 {
     Prepara(QStringLiteral("guida"));
     frmSplash *guida = Guida();
     QCOMPARE(guida->windowTitle(), QString());
-    QVERIFY(guida->windowFlags().testFlag(Qt::CustomizeWindowHint));
-    for (auto bandiera : {Qt::WindowCloseButtonHint, Qt::WindowSystemMenuHint,
-                          Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint})
+    QVERIFY(guida->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(guida->windowType(), Qt::Tool);
+    for (auto bandiera : {Qt::WindowTitleHint, Qt::WindowCloseButtonHint,
+                          Qt::WindowSystemMenuHint, Qt::WindowMinimizeButtonHint,
+                          Qt::WindowMaximizeButtonHint})
         QVERIFY(!guida->windowFlags().testFlag(bandiera));
     QCOMPARE(guida->size(), QSize(774, 489));
     const QSize schermo = guida->screen()->geometry().size();

@@ -118,6 +118,8 @@ QPushButton *Pulsante(QWidget *contenitore, const char *nome, const QString &tes
     auto *pulsante = new QPushButton(testo, contenitore);
     pulsante->setObjectName(QString::fromLatin1(nome));
     pulsante->setFont(Arial(8.25, true));
+    // Enter presses the button with the focus, as Space does.
+    pulsante->setAutoDefault(true);
     PosizionaInTwips(pulsante, left, 6840, 1590, 330);
     return pulsante;
 }
@@ -128,17 +130,31 @@ frmSplash::frmSplash(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmSplash"));
-    // A title bar with nothing on it: no caption, no control box.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    Aspetto::ApplicaTavolozzaClassica(this);
+    // No title bar and nothing a window manager could minimise it with, out
+    // of the task bar: the wizard ends only through its own buttons. Its
+    // fixed dialog border is drawn by the window itself.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
     setFixedSize(PixelDaTwips(LarghezzaCliente), PixelDaTwips(AltezzaCliente));
     setFont(Arial(8.25));
     ColoraSfondo(this, Argento);
+    CreaBordo();
 
     CreaPannelloProdotto();
     CreaPannelloPagine();
     CreaComandi();
     CollegaSegnali();
     CentraSulloSchermo();
+}
+
+// The raised dialog edge along the window's sides, beneath everything else;
+// the panels keep clear of it.
+void frmSplash::CreaBordo()
+{
+    auto *bordo = new QFrame(this);
+    bordo->setObjectName(QStringLiteral("bordoDialogo"));
+    bordo->setFrameStyle(QFrame::WinPanel | QFrame::Raised);
+    bordo->setGeometry(rect());
 }
 
 // The left panel: maker, product, the logo with the version over it, the

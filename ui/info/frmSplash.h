@@ -78,6 +78,7 @@ private slots:
 private:
     enum Direzione { Indietro = 0, Avanti = 1, PrimaPagina = 3 };
 
+    void CreaBordo();
     void CreaPannelloProdotto();
     void CreaPannelloPagine();
     QWidget *CreaPagina(const char *nome, int indice, const QString &intestazione,

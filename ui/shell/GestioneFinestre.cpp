@@ -12,10 +12,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QStyle>
 
 namespace {
 
@@ -40,17 +42,45 @@ void StampaDaFinestra()
         Registro.Principale->StampaVideo(OrigineStampa::PulsanteFinestra);
 }
 
-// A child window with a fixed size: title, system menu, minimise and close,
-// no maximise and no resizing.
-QMdiSubWindow *AggiungiFigliaFissa(QWidget *finestra)
+// The frame's window menu offers only what works on a window of fixed size
+// that stays among its siblings: no resizing, no staying on top.
+void TogliVociInutili(QMdiSubWindow *cornice)
+{
+    const QStringList inutili{QCoreApplication::translate("QMdiSubWindow", "&Size"),
+                              QCoreApplication::translate("QMdiSubWindow", "Stay on &Top")};
+    QMenu *menu = cornice->systemMenu();
+    const QList<QAction *> voci = menu->actions();
+    for (QAction *voce : voci) {
+        if (inutili.contains(voce->text()))
+            menu->removeAction(voce);
+    }
+}
+
+// A child window with a fixed size: title, window menu and close, and a
+// minimise button where the window may be set aside; no maximise, no
+// resizing.
+QMdiSubWindow *AggiungiFigliaFissa(QWidget *finestra, bool riducibile = false)
 {
     QMdiSubWindow *cornice = Registro.CaricaPrincipale()->AggiungiFiglia(finestra);
-    cornice->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    Qt::WindowFlags bandiere = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowCloseButtonHint;
+    if (riducibile)
+        bandiere |= Qt::WindowMinimizeButtonHint;
+    cornice->setWindowFlags(bandiere);
     cornice->setWindowIcon(finestra->windowIcon());
     cornice->adjustSize();
     cornice->setFixedSize(cornice->size());
+    TogliVociInutili(cornice);
     return cornice;
+}
+
+// One step of the workspace's cascade from its top left corner, as users
+// expect a new child window: where the workspace would put it by itself, at
+// the lower right, the dialog covered the result window's buttons.
+void PosizionaACascata(QMdiSubWindow *cornice)
+{
+    const int passo = cornice->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, cornice);
+    cornice->move(passo, passo);
 }
 
 // Closing the result window with its close box goes back like "&Back";
@@ -159,7 +189,7 @@ frmCalFerSol *CaricaCalFerSol()
         ApplicaInsieme(InsiemeFinestraChiusa);
     });
     QObject::connect(finestra, &frmCalFerSol::StampaRichiesta, &StampaDaFinestra);
-    AggiungiFigliaFissa(finestra)->show();
+    AggiungiFigliaFissa(finestra, true)->show();
     finestra->Form_Load();
     return finestra;
 }
@@ -204,7 +234,9 @@ frmModifica *CaricaModifica()
                      [] { ScaricaFinestra(OutPut2Caricata()); });
     QObject::connect(finestra, &frmModifica::MostraRisultatiRichiesto,
                      [] { MostraFinestra(OutPut2Caricata()); });
-    AggiungiFigliaFissa(finestra)->show();
+    QMdiSubWindow *cornice = AggiungiFigliaFissa(finestra);
+    cornice->show();
+    PosizionaACascata(cornice);
     finestra->Form_Load();
     return finestra;
 }

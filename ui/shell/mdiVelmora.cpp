@@ -4,6 +4,7 @@
 #include "GestioneFinestre.h"
 #include "ImmaginiLista.h"
 #include "Stampa.h"
+#include "common/Aspetto.h"
 #include "common/Twips.h"
 
 #include <QAbstractButton>
@@ -24,6 +25,7 @@
 #include <QStatusBar>
 #include <QSvgRenderer>
 #include <QToolBar>
+#include <QWindow>
 
 #include <exception>
 
@@ -43,6 +45,8 @@ public:
         : QMdiArea(parent)
     {
         setObjectName(QStringLiteral("AreaLavoro"));
+        // The application-workspace grey of the light look.
+        setBackground(Aspetto::TavolozzaClassica().color(QPalette::Dark));
     }
 
 protected:
@@ -87,6 +91,7 @@ mdiVelmora::mdiVelmora(QWidget *parent)
     , destinazioneStampa(std::make_unique<StampantePredefinita>())
 {
     setObjectName(QStringLiteral("mdiVelmora"));
+    Aspetto::ApplicaTavolozzaClassica(this);
     setWindowTitle(Titolo);
     setWindowIcon(IconaApplicazione());
     // The bars are part of the frame: no menu to hide or move them.
@@ -211,14 +216,27 @@ void mdiVelmora::CollegaComandi()
             [] { MostraAbout(); });
 }
 
-void mdiVelmora::DimensionaECentra()
+// The outer size is 800 x 600 and the window is centred. Until a window
+// manager has framed it, the frame is unknown and the inner area takes the
+// whole size; AdattaAllaCornice corrects both once the frame is known.
+void mdiVelmora::DimensionaECentra(const QMargins &cornice)
 {
-    const QSize misura(PixelDaTwips(LarghezzaTwips), PixelDaTwips(AltezzaTwips));
-    resize(misura);
+    const QSize esterna(PixelDaTwips(LarghezzaTwips), PixelDaTwips(AltezzaTwips));
+    resize(esterna.shrunkBy(cornice));
     if (const QScreen *schermo = screen()) {
         const QRect geometria = schermo->geometry();
-        move(geometria.topLeft() + PosizioneCentrata(geometria.size(), misura));
+        move(geometria.topLeft() + PosizioneCentrata(geometria.size(), esterna));
     }
+}
+
+// Called once, when the window first comes on screen: by then a window
+// manager has drawn its frame and told its size.
+void mdiVelmora::AdattaAllaCornice()
+{
+    corniceAdattata = true;
+    const QMargins cornice = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (!cornice.isNull())
+        DimensionaECentra(cornice);
 }
 
 void mdiVelmora::AbilitaPulsanti(bool ApriForm, bool Pulisci, bool Calcola, bool Modifica,
@@ -331,6 +349,8 @@ void mdiVelmora::AvvisaStampaFallita(const QString &motivo)
 // application, before any widget.
 bool mdiVelmora::eventFilter(QObject *oggetto, QEvent *evento)
 {
+    if (evento->type() == QEvent::Expose && !corniceAdattata && oggetto == windowHandle())
+        AdattaAllaCornice();
     const bool tasto =
         evento->type() == QEvent::ShortcutOverride || evento->type() == QEvent::KeyPress;
     auto *widget = qobject_cast<QWidget *>(oggetto);
@@ -340,7 +360,7 @@ bool mdiVelmora::eventFilter(QObject *oggetto, QEvent *evento)
     if (QAbstractButton *pulsante = PulsanteConTastoDiAccesso(pressione)) {
         pressione->accept();
         if (evento->type() == QEvent::KeyPress)
-            pulsante->click();
+            PremiComeClic(pulsante);
         return true;
     }
     // Alt with a key that no button and no menu takes (the menus' keys are
@@ -349,6 +369,16 @@ bool mdiVelmora::eventFilter(QObject *oggetto, QEvent *evento)
     if (evento->type() == QEvent::KeyPress && ScriveConAlt(*pressione))
         return true;
     return QMainWindow::eventFilter(oggetto, evento);
+}
+
+// As a mouse click does, the button takes the focus before it acts: the box
+// it leaves loses the focus, and gets its GotFocus again when a failed
+// calculation puts the caret back there, so the wrong text is selected anew.
+void mdiVelmora::PremiComeClic(QAbstractButton *pulsante)
+{
+    if (pulsante->focusPolicy() & Qt::ClickFocus)
+        pulsante->setFocus(Qt::ShortcutFocusReason);
+    pulsante->click();
 }
 
 QAbstractButton *mdiVelmora::PulsanteConTastoDiAccesso(const QKeyEvent *tasto) const

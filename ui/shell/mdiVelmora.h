@@ -3,6 +3,7 @@
 #include "InsiemiPulsanti.h"
 
 #include <QMainWindow>
+#include <QMargins>
 
 #include <memory>
 
@@ -66,7 +67,8 @@ private:
     void CreaBarraStrumenti();
     void CreaBarraStato();
     void CollegaComandi();
-    void DimensionaECentra();
+    void DimensionaECentra(const QMargins &cornice = QMargins());
+    void AdattaAllaCornice();
     QAction *AggiungiVoce(QMenu *menu, const QString &nome, const QString &testo);
     QAction *AggiungiPulsante(const QString &chiave, const QString &suggerimento, int immagine);
 
@@ -76,6 +78,7 @@ private:
 
     void ChiudiFigliEFinestre();
     QAbstractButton *PulsanteConTastoDiAccesso(const QKeyEvent *tasto) const;
+    static void PremiComeClic(QAbstractButton *pulsante);
 
     QMdiArea *area;
     QToolBar *tlbMdi = nullptr;
@@ -87,4 +90,5 @@ private:
     QAction *itemEsci = nullptr;
     std::unique_ptr<DestinazioneStampa> destinazioneStampa;
     bool chiusuraInCorso = false;
+    bool corniceAdattata = false;
 };
