@@ -30,12 +30,21 @@ protected:
 };
 
 // The measured style, with the message boxes' warning and question icons
-// drawn from our own pictures instead of the style's small bitmaps.
+// drawn from our own pictures instead of the style's small bitmaps, and
+// their buttons plain words, as in the light look.
 class StileClassico : public QProxyStyle {
 public:
     StileClassico()
         : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
     {
+    }
+
+    int styleHint(StyleHint suggerimento, const QStyleOption *opzione, const QWidget *widget,
+                  QStyleHintReturn *ritorno) const override
+    {
+        if (suggerimento == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 0;
+        return QProxyStyle::styleHint(suggerimento, opzione, widget, ritorno);
     }
 
     QIcon standardIcon(StandardPixmap icona, const QStyleOption *opzione,
