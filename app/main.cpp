@@ -1,6 +1,6 @@
 #include "common/Aspetto.h"
 #include "shell/GestioneFinestre.h"
-#include "shell/ImmaginiLista.h"
+#include "common/ImmaginiLista.h"
 #include "shell/TraduzioneQt.h"
 
 #include <QApplication>

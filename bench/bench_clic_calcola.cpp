@@ -7,7 +7,7 @@
 #include "input/frmCalFerSol.h"
 #include "results/frmOutPut2.h"
 #include "shell/GestioneFinestre.h"
-#include "shell/ImmaginiLista.h"
+#include "common/ImmaginiLista.h"
 #include "shell/RegistroFinestre.h"
 #include "shell/TraduzioneQt.h"
 

@@ -1,8 +1,8 @@
 // The main window: menus, toolbar, button-enable sets, size and centring, and
 // what closing it does to the other windows.
 
-#include "shell/Centratura.h"
-#include "shell/ImmaginiLista.h"
+#include "common/Centratura.h"
+#include "common/ImmaginiLista.h"
 #include "shell/InsiemiPulsanti.h"
 #include "shell/RegistroFinestre.h"
 #include "shell/mdiVelmora.h"

@@ -1,6 +1,6 @@
 #include "common/Aspetto.h"
 
-#include "shell/ImmaginiLista.h"
+#include "common/ImmaginiLista.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -117,7 +117,7 @@ void frmAbout::CreaIntestazione()
     PosizionaInTwips(picIcon, 240, 240, 780, 780);
     // 48 pixels, in the middle of the box.
     new ElementoImmagine(picIcon, QStringLiteral("imgIcona"),
-                         QStringLiteral(":/shell/immagine1.svg"), 30, 30, 48 * TwipsPerPixel,
+                         QStringLiteral(":/common/immagine1.svg"), 30, 30, 48 * TwipsPerPixel,
                          48 * TwipsPerPixel);
 
     lblTitle = Etichetta(this, "lblTitle", Arial(14, true));

@@ -5,7 +5,7 @@
 #include "common/Aspetto.h"
 #include "common/ElementiGrafici.h"
 #include "common/Twips.h"
-#include "shell/Centratura.h"
+#include "common/Centratura.h"
 
 #include <QApplication>
 #include <QCheckBox>

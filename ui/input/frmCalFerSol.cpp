@@ -9,7 +9,7 @@
 #include "common/NomeAccessibile.h"
 #include "common/Twips.h"
 #include "modVelmora.h"
-#include "shell/ImmaginiLista.h"
+#include "common/ImmaginiLista.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

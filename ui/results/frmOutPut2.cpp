@@ -5,7 +5,7 @@
 #include "common/FinestraFiglia.h"
 #include "common/NomeAccessibile.h"
 #include "common/Twips.h"
-#include "shell/ImmaginiLista.h"
+#include "common/ImmaginiLista.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "mdiVelmora.h"
 
-#include "Centratura.h"
 #include "GestioneFinestre.h"
-#include "ImmaginiLista.h"
 #include "Stampa.h"
 #include "common/Aspetto.h"
+#include "common/Centratura.h"
+#include "common/ImmaginiLista.h"
 #include "common/Twips.h"
 
 #include <QAbstractButton>

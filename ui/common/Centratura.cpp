@@ -1,4 +1,4 @@
-#include "Centratura.h"
+#include "common/Centratura.h"
 
 #include "common/Twips.h"
 

@@ -1,4 +1,4 @@
-#include "ImmaginiLista.h"
+#include "common/ImmaginiLista.h"
 
 #include <QApplication>
 #include <QHash>
@@ -15,7 +15,7 @@ namespace {
 
 QString PercorsoImmagine(int numero)
 {
-    return QStringLiteral(":/shell/immagine%1.svg").arg(numero);
+    return QStringLiteral(":/common/immagine%1.svg").arg(numero);
 }
 
 // Draws the vector picture at the size asked for, when first asked for, and
