@@ -116,11 +116,18 @@ void ColoraSfondo(QWidget *widget, const QColor &colore, bool ancheCampi)
     widget->setAutoFillBackground(true);
 }
 
-void ColoraTesto(QLabel *etichetta, const QColor &colore)
+void ColoraTesto(QWidget *widget, const QColor &colore)
 {
-    QPalette tavolozza = etichetta->palette();
+    QPalette tavolozza = widget->palette();
     tavolozza.setColor(QPalette::WindowText, colore);
-    etichetta->setPalette(tavolozza);
+    widget->setPalette(tavolozza);
+}
+
+void ColoraCampo(QWidget *campo, const QColor &colore)
+{
+    QPalette tavolozza = campo->palette();
+    tavolozza.setColor(QPalette::Base, colore);
+    campo->setPalette(tavolozza);
 }
 
 QLabel *Etichetta(QWidget *contenitore, const QString &testo, const QFont &font,
@@ -130,6 +137,17 @@ QLabel *Etichetta(QWidget *contenitore, const QString &testo, const QFont &font,
     etichetta->setFont(font);
     if (colore.isValid())
         ColoraTesto(etichetta, colore);
+    return etichetta;
+}
+
+QLabel *EtichettaACapo(QWidget *contenitore, const QString &nome, const QFont &font,
+                       Qt::Alignment allineamento)
+{
+    auto *etichetta = new QLabel(contenitore);
+    etichetta->setObjectName(nome);
+    etichetta->setFont(font);
+    etichetta->setWordWrap(true);
+    etichetta->setAlignment(allineamento | Qt::AlignTop);
     return etichetta;
 }
 

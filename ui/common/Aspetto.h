@@ -39,12 +39,21 @@ void ImpostaStileApplicazione();
 // text boxes and lists (the palette's Base) too.
 void ColoraSfondo(QWidget *widget, const QColor &colore, bool ancheCampi = false);
 
-// A label's text colour, which is its palette's WindowText.
-void ColoraTesto(QLabel *etichetta, const QColor &colore);
+// The colour of a widget's texts and lines, its palette's WindowText.
+void ColoraTesto(QWidget *widget, const QColor &colore);
+
+// The ground of a text box or list, its palette's Base; its frame and the
+// window around it keep their colours.
+void ColoraCampo(QWidget *campo, const QColor &colore);
 
 // A label, in the given colour if there is one.
 QLabel *Etichetta(QWidget *contenitore, const QString &testo, const QFont &font,
                   const QColor &colore = QColor());
+
+// A named label, empty until its text is set, whose text wraps inside its
+// box from the top, aligned as asked.
+QLabel *EtichettaACapo(QWidget *contenitore, const QString &nome, const QFont &font,
+                       Qt::Alignment allineamento = Qt::AlignLeft);
 
 // A button with a 32-pixel icon above its caption, as on the input window.
 // Enter and Return press it while it has the focus, as Space does.

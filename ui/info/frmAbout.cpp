@@ -35,17 +35,7 @@ const QString SysInfoNonDisponibile =
     QStringLiteral("Le informazioni sul sistema non sono attualmente disponibili.");
 
 using Aspetto::Arial;
-
-// A label whose text wraps inside its fixed box, from the top left.
-QLabel *Etichetta(QWidget *contenitore, const char *nome, const QFont &font)
-{
-    auto *etichetta = new QLabel(contenitore);
-    etichetta->setObjectName(QString::fromLatin1(nome));
-    etichetta->setFont(font);
-    etichetta->setWordWrap(true);
-    etichetta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return etichetta;
-}
+using Aspetto::EtichettaACapo;
 
 // Closes an open key however the reading ends.
 class ChiaveAperta {
@@ -120,15 +110,15 @@ void frmAbout::CreaIntestazione()
                          QStringLiteral(":/common/immagine1.svg"), 30, 30, 48 * TwipsPerPixel,
                          48 * TwipsPerPixel);
 
-    lblTitle = Etichetta(this, "lblTitle", Arial(14, true));
+    lblTitle = EtichettaACapo(this, "lblTitle", Arial(14, true));
     PosizionaInTwips(lblTitle, 1185, 240, 3885, 480);
-    lblVersion = Etichetta(this, "lblVersion", Arial(8.25));
+    lblVersion = EtichettaACapo(this, "lblVersion", Arial(8.25));
     PosizionaInTwips(lblVersion, 1185, 780, 3885, 225);
-    lblDescription = Etichetta(this, "lblDescription", Arial(8.25));
+    lblDescription = EtichettaACapo(this, "lblDescription", Arial(8.25));
     PosizionaInTwips(lblDescription, 1185, 1125, 3885, 630);
-    lblSoftware = Etichetta(this, "lblSoftware", Arial(8.25));
+    lblSoftware = EtichettaACapo(this, "lblSoftware", Arial(8.25));
     PosizionaInTwips(lblSoftware, 1185, 1845, 3885, 495);
-    lblDisclaimer = Etichetta(this, "lblDisclaimer", Arial(7.5));
+    lblDisclaimer = EtichettaACapo(this, "lblDisclaimer", Arial(7.5));
     PosizionaInTwips(lblDisclaimer, 165, 2625, 3960, 1050);
 }
 

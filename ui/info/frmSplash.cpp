@@ -3,6 +3,7 @@
 #include "IdentitaApplicazione.h"
 #include "common/AreaDisegno.h"
 #include "common/Aspetto.h"
+#include "common/Clessidra.h"
 #include "common/ElementiGrafici.h"
 #include "common/Twips.h"
 #include "common/Centratura.h"
@@ -24,6 +25,7 @@ using Aspetto::Bianco;
 using Aspetto::Blu;
 using Aspetto::ColoraSfondo;
 using Aspetto::ColoraTesto;
+using Aspetto::EtichettaACapo;
 using Aspetto::Rosso;
 
 constexpr int LarghezzaCliente = 11610;
@@ -47,17 +49,6 @@ QFont TimesNewRoman(qreal punti, bool grassetto, bool corsivo = false)
     font.setBold(grassetto);
     font.setItalic(corsivo);
     return font;
-}
-
-QLabel *Etichetta(QWidget *contenitore, const QString &nome, const QFont &font,
-                  Qt::Alignment allineamento = Qt::AlignLeft)
-{
-    auto *etichetta = new QLabel(contenitore);
-    etichetta->setObjectName(nome);
-    etichetta->setFont(font);
-    etichetta->setWordWrap(true);
-    etichetta->setAlignment(allineamento | Qt::AlignTop);
-    return etichetta;
 }
 
 // Keeps the label's width and gives it the height its wrapped text needs,
@@ -103,15 +94,6 @@ void Impila(QLabel *etichetta, const QLabel *sopra, bool staccata)
         top += StaccoSezione;
     AdattaAltezza(etichetta, LeftTesto, top, LarghezzaTesto);
 }
-
-// The busy pointer over the whole application for as long as it lives.
-class Clessidra {
-public:
-    Clessidra() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Clessidra() { QApplication::restoreOverrideCursor(); }
-    Clessidra(const Clessidra &) = delete;
-    Clessidra &operator=(const Clessidra &) = delete;
-};
 
 QPushButton *Pulsante(QWidget *contenitore, const char *nome, const QString &testo, int left)
 {
@@ -173,15 +155,15 @@ void frmSplash::CreaPannelloProdotto()
                                          QStringLiteral(":/info/Logo.svg"), 135, 1845, 4470, 4380);
     imgLogo->setVettoriale(true);
 
-    lblLicenseTo = Etichetta(Frame1, QStringLiteral("lblLicenseTo"), Arial(8.25), Qt::AlignRight);
-    lblCompanyProduct = Etichetta(Frame1, QStringLiteral("lblCompanyProduct"), Arial(18, true));
-    lblProductName = Etichetta(Frame1, QStringLiteral("lblProductName"), Arial(20, true));
+    lblLicenseTo = EtichettaACapo(Frame1, QStringLiteral("lblLicenseTo"), Arial(8.25), Qt::AlignRight);
+    lblCompanyProduct = EtichettaACapo(Frame1, QStringLiteral("lblCompanyProduct"), Arial(18, true));
+    lblProductName = EtichettaACapo(Frame1, QStringLiteral("lblProductName"), Arial(20, true));
     ColoraTesto(lblProductName, Blu);
-    lblVersion = Etichetta(Frame1, QStringLiteral("lblVersion"), Arial(9.75, true), Qt::AlignRight);
-    lblCredito = Etichetta(Frame1, QStringLiteral("lblCredito"), Arial(8.25));
-    lblCompany = Etichetta(Frame1, QStringLiteral("lblCompany"), Arial(12, true));
+    lblVersion = EtichettaACapo(Frame1, QStringLiteral("lblVersion"), Arial(9.75, true), Qt::AlignRight);
+    lblCredito = EtichettaACapo(Frame1, QStringLiteral("lblCredito"), Arial(8.25));
+    lblCompany = EtichettaACapo(Frame1, QStringLiteral("lblCompany"), Arial(12, true));
     ColoraTesto(lblCompany, Rosso);
-    lblWarning = Etichetta(Frame1, QStringLiteral("lblWarning"), Arial(8.25));
+    lblWarning = EtichettaACapo(Frame1, QStringLiteral("lblWarning"), Arial(8.25));
     AdattaAltezza(lblLicenseTo, 2610, 180, 2025);
 }
 
@@ -209,18 +191,18 @@ void frmSplash::CreaPannelloPagine()
 
     // Bold on the first two pages, regular on the last two.
     lblPremessa1 =
-        Etichetta(fraPremessa, QStringLiteral("lblPremessa1"), TimesNewRoman(8.25, true));
+        EtichettaACapo(fraPremessa, QStringLiteral("lblPremessa1"), TimesNewRoman(8.25, true));
     testiPagina[0] = {{lblPremessa1, false}};
     for (int i = 0; i < 9; ++i) {
         const bool intestazione = i % 2 == 1 && i < 8; // lblImp2, 4, 6 and 8
-        lblImp[i] = Etichetta(fraImp, QStringLiteral("lblImp%1").arg(i + 1),
+        lblImp[i] = EtichettaACapo(fraImp, QStringLiteral("lblImp%1").arg(i + 1),
                               TimesNewRoman(8.25, true, intestazione));
         testiPagina[1].append({lblImp[i], intestazione});
     }
-    lblInput = Etichetta(fraInput, QStringLiteral("lblInput"), TimesNewRoman(8.25, false));
+    lblInput = EtichettaACapo(fraInput, QStringLiteral("lblInput"), TimesNewRoman(8.25, false));
     testiPagina[2] = {{lblInput, false}};
-    lblOutput1 = Etichetta(fraOutput, QStringLiteral("lblOutput1"), TimesNewRoman(8.25, false));
-    lblOutput2 = Etichetta(fraOutput, QStringLiteral("lblOutput2"), TimesNewRoman(8.25, false));
+    lblOutput1 = EtichettaACapo(fraOutput, QStringLiteral("lblOutput1"), TimesNewRoman(8.25, false));
+    lblOutput2 = EtichettaACapo(fraOutput, QStringLiteral("lblOutput2"), TimesNewRoman(8.25, false));
     testiPagina[3] = {{lblOutput1, false}, {lblOutput2, true}};
 }
 
@@ -234,14 +216,14 @@ QWidget *frmSplash::CreaPagina(const char *nome, int indice, const QString &inte
     ColoraSfondo(pagina, Bianco);
     PosizionaInTwips(pagina, 90, 90, 6000, 5800);
 
-    auto *titolo = Etichetta(pagina, NomeInMatrice(QStringLiteral("lblIntestazione"), indice),
+    auto *titolo = EtichettaACapo(pagina, NomeInMatrice(QStringLiteral("lblIntestazione"), indice),
                              TimesNewRoman(14, true));
     titolo->setText(intestazione);
     titolo->setWordWrap(false);
     ColoraSfondo(titolo, Bianco);
     AdattaAlTesto(titolo, leftIntestazione, 540);
 
-    auto *marchio = Etichetta(pagina, NomeInMatrice(QStringLiteral("lblMarchio"), indice),
+    auto *marchio = EtichettaACapo(pagina, NomeInMatrice(QStringLiteral("lblMarchio"), indice),
                               Arial(9.75, true), Qt::AlignHCenter);
     marchio->setText(QStringLiteral("QUARANEL"));
     ColoraTesto(marchio, Rosso);

@@ -152,11 +152,8 @@ void frmCalFerSol::CreaImpostazioni()
         PosizionaEtichettaInTwips(Etichetta(fraMateriali, QString::fromUtf8(riga.testo), Arial(9)),
                                   riga.left, riga.top, riga.width, 255);
 
-    auto *Label7 = Etichetta(this, QStringLiteral("QUARANEL"), Arial(12, true));
+    auto *Label7 = Etichetta(this, QStringLiteral("QUARANEL"), Arial(12, true), Rosso);
     Label7->setObjectName(QStringLiteral("Label7"));
-    QPalette tavolozza = Label7->palette();
-    tavolozza.setColor(QPalette::WindowText, Rosso);
-    Label7->setPalette(tavolozza);
     Label7->setAlignment(Qt::AlignCenter);
     PosizionaEtichettaInTwips(Label7, 9855, 1485, 1695, 285);
 }

@@ -2,6 +2,7 @@
 
 #include "NumeroIniziale.h"
 #include "common/Aspetto.h"
+#include "common/Clessidra.h"
 #include "common/ElementiGrafici.h"
 #include "common/FinestraFiglia.h"
 #include "common/NomeAccessibile.h"
@@ -27,27 +28,6 @@ const QString AltezzaNonValida =
     QStringLiteral("Immettere un valore valido per la nuova altezza del solaio o annullare "
                    "l'operazione");
 
-// The hourglass for the length of a confirmation. Released before a message
-// box opens, so the user is not shown a busy pointer while the program waits
-// for him, and in any case when the confirmation ends, however it ends.
-class Clessidra {
-public:
-    Clessidra() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Clessidra() { Rilascia(); }
-    Clessidra(const Clessidra &) = delete;
-    Clessidra &operator=(const Clessidra &) = delete;
-
-    void Rilascia()
-    {
-        if (attiva)
-            QApplication::restoreOverrideCursor();
-        attiva = false;
-    }
-
-private:
-    bool attiva = true;
-};
-
 // Frames the caption row, the picture and the buttons.
 void Incornicia(AreaDisegno *area, int indice, int left, int top, int width, int height)
 {
@@ -67,10 +47,7 @@ frmModifica::frmModifica(QWidget *parent)
     setWindowTitle(QStringLiteral("Modifica Altezza Travetto"));
     setFixedSize(PixelDaTwips(5610), PixelDaTwips(2235));
     setFont(Arial(8.25));
-    QPalette tavolozza = palette();
-    tavolozza.setColor(QPalette::Window, Argento);
-    setPalette(tavolozza);
-    setAutoFillBackground(true);
+    ColoraSfondo(this, Argento);
 
     CreaDidascalia();
     CreaImmagine();

@@ -226,10 +226,7 @@ frmOutPut2::frmOutPut2(QWidget *parent)
 void frmOutPut2::CreaSfondo()
 {
     // A plain ground shows only where the picture is missing or transparent.
-    QPalette tavolozza = palette();
-    tavolozza.setColor(QPalette::Window, Argento);
-    setPalette(tavolozza);
-    setAutoFillBackground(true);
+    ColoraSfondo(this, Argento);
     new ElementoImmagine(this, QStringLiteral("imgSfondo"),
                          QStringLiteral(":/windows/SfondoRisultati.svg"), 0, 0, LarghezzaCliente,
                          AltezzaCliente);
@@ -242,10 +239,7 @@ QLineEdit *frmOutPut2::CreaCasella(const char *nome, int left, int top, int widt
     casella->setReadOnly(true);
     casella->setFont(Arial(11.25));
     casella->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QPalette tavolozza = casella->palette();
-    tavolozza.setColor(QPalette::Base, Pesca);
-    tavolozza.setColor(QPalette::Text, Qt::black);
-    casella->setPalette(tavolozza);
+    ColoraCampo(casella, Pesca);
     PosizionaInTwips(casella, left, top, width, AltezzaCasella);
     return casella;
 }
@@ -309,9 +303,7 @@ void frmOutPut2::CreaDisegnoSezione()
     fraImage->setObjectName(QStringLiteral("fraImage"));
     fraImage->setFrameShape(QFrame::NoFrame);
     PosizionaInTwips(fraImage, 120, 3480, 6900, 3555);
-    QPalette tavolozza = fraImage->palette();
-    tavolozza.setColor(QPalette::WindowText, BluScuro);
-    fraImage->setPalette(tavolozza);
+    ColoraTesto(fraImage, BluScuro);
 
     new ElementoImmagine(fraImage, QStringLiteral("imgDettSolaio"),
                          QStringLiteral(":/windows/imgDettSolaio.svg"), Tx(0), Ty(0),
