@@ -237,6 +237,7 @@ def EsempioSvolto(con_tastiera):
     Premi(conferma)
     Aspetta("'Fine' enabled by the confirmation", lambda: Abilitato(fine))
     Premi(fine)
+    Aspetta("the wizard closed by 'Fine'", lambda: Cerca(programma, "check box", CONFERMA) is None)
 
     # The input window.
     input_ = Aspetta("the input window",
