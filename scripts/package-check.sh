@@ -37,6 +37,8 @@ echo "Depends: $(dpkg-deb -f "$deb" Depends)"
 for needed in libqt6widgets6 libqt6svg6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation; do
     dpkg-deb -f "$deb" Depends | grep -qw "$needed" || fail "Depends lacks $needed"
 done
+echo "Recommends: $(dpkg-deb -f "$deb" Recommends)"
+dpkg-deb -f "$deb" Recommends | grep -qw qt6-wayland || fail "Recommends lacks qt6-wayland"
 
 # Whatever happens from here on, the system is left without the package.
 installed=0

@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
@@ -236,6 +237,19 @@ void tst_Accessibilita::nomiDeiControlli()
     QVERIFY(interfaccia);
     QCOMPARE(interfaccia->role(), ruolo);
     QCOMPARE(interfaccia->text(QAccessible::Name), nome);
+
+    // Under Linux a list that holds items is announced by its current item
+    // and by the label it is the buddy of: that label says the whole name.
+    if (ruolo == QAccessible::ComboBox) {
+        int etichette = 0;
+        for (QLabel *etichetta : contenitore->findChildren<QLabel *>()) {
+            if (etichetta->buddy() != widget)
+                continue;
+            ++etichette;
+            QCOMPARE(TestoAccessibile(etichetta, QAccessible::Name), nome);
+        }
+        QCOMPARE(etichette, 1);
+    }
 }
 
 void tst_Accessibilita::nessunCampoSenzaNome_data()

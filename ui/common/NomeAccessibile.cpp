@@ -1,5 +1,6 @@
 #include "NomeAccessibile.h"
 
+#include <QLabel>
 #include <QWidget>
 
 namespace {
@@ -32,5 +33,15 @@ QString NomeAccessibile(const QString &didascalia, const QString &unita)
 
 void ImpostaNomeAccessibile(QWidget *campo, const QString &didascalia, const QString &unita)
 {
-    campo->setAccessibleName(NomeAccessibile(didascalia, unita));
+    const QString nome = NomeAccessibile(didascalia, unita);
+    campo->setAccessibleName(nome);
+    // On Linux, Qt hands screen readers a list's current item as the list's
+    // name and its caption through the label the list is the buddy of: that
+    // label says the same, unit included, or the unit would go unheard.
+    if (QWidget *contenitore = campo->parentWidget()) {
+        for (QLabel *etichetta : contenitore->findChildren<QLabel *>(Qt::FindDirectChildrenOnly)) {
+            if (etichetta->buddy() == campo)
+                etichetta->setAccessibleName(nome);
+        }
+    }
 }

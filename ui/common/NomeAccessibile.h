@@ -11,4 +11,6 @@ class QWidget;
 // the eye to the field. Access-key ampersands are not read.
 QString NomeAccessibile(const QString &didascalia, const QString &unita = {});
 
+// Names the field, and the labels it is already the buddy of, with
+// NomeAccessibile.
 void ImpostaNomeAccessibile(QWidget *campo, const QString &didascalia, const QString &unita = {});
