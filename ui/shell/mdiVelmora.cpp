@@ -222,18 +222,31 @@ void mdiVelmora::CollegaComandi()
 void mdiVelmora::DimensionaECentra(const QMargins &cornice)
 {
     const QSize esterna(PixelDaTwips(LarghezzaTwips), PixelDaTwips(AltezzaTwips));
-    resize(esterna.shrunkBy(cornice));
+    resize(esterna.shrunkBy(cornice).expandedTo(InternaMinima()));
     if (const QScreen *schermo = screen()) {
         const QRect geometria = schermo->geometry();
-        move(geometria.topLeft() + PosizioneCentrata(geometria.size(), esterna));
+        move(geometria.topLeft() + PosizioneCentrata(geometria.size(), frameGeometry().size()));
     }
 }
 
-// Called once, when the window first comes on screen: by then a window
+// The inner size that shows every child window whole at its place: a thick
+// frame must not push the input window's lower fields out of the workspace,
+// where nothing would bring them back.
+QSize mdiVelmora::InternaMinima() const
+{
+    QRect figlie;
+    for (const QMdiSubWindow *cornice : area->subWindowList())
+        figlie |= cornice->geometry();
+    if (figlie.isEmpty())
+        return {};
+    const QSize bordi = size() - area->size();
+    return QSize(figlie.right() + 1, figlie.bottom() + 1) + bordi;
+}
+
+// Called once, soon after the window first comes on screen: by then a window
 // manager has drawn its frame and told its size.
 void mdiVelmora::AdattaAllaCornice()
 {
-    corniceAdattata = true;
     const QMargins cornice = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     if (!cornice.isNull())
         DimensionaECentra(cornice);
@@ -349,8 +362,12 @@ void mdiVelmora::AvvisaStampaFallita(const QString &motivo)
 // application, before any widget.
 bool mdiVelmora::eventFilter(QObject *oggetto, QEvent *evento)
 {
-    if (evento->type() == QEvent::Expose && !corniceAdattata && oggetto == windowHandle())
-        AdattaAllaCornice();
+    // Resized after the exposure has been handled: a Wayland window that
+    // changed its size while being exposed would never be shown.
+    if (evento->type() == QEvent::Expose && !corniceAdattata && oggetto == windowHandle()) {
+        corniceAdattata = true;
+        QMetaObject::invokeMethod(this, &mdiVelmora::AdattaAllaCornice, Qt::QueuedConnection);
+    }
     const bool tasto =
         evento->type() == QEvent::ShortcutOverride || evento->type() == QEvent::KeyPress;
     auto *widget = qobject_cast<QWidget *>(oggetto);

@@ -69,6 +69,7 @@ private:
     void CollegaComandi();
     void DimensionaECentra(const QMargins &cornice = QMargins());
     void AdattaAllaCornice();
+    QSize InternaMinima() const;
     QAction *AggiungiVoce(QMenu *menu, const QString &nome, const QString &testo);
     QAction *AggiungiPulsante(const QString &chiave, const QString &suggerimento, int immagine);
 
