@@ -244,9 +244,14 @@ QSize mdiVelmora::InternaMinima() const
 }
 
 // Called once, soon after the window first comes on screen: by then a window
-// manager has drawn its frame and told its size.
+// manager has drawn its frame and told its size. Only an X window manager or
+// a Wayland compositor's frame counts; the frame that platforms without a
+// screen report is a fiction.
 void mdiVelmora::AdattaAllaCornice()
 {
+    const QString piattaforma = QGuiApplication::platformName();
+    if (piattaforma != u"xcb" && !piattaforma.startsWith(u"wayland"))
+        return;
     const QMargins cornice = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     if (!cornice.isNull())
         DimensionaECentra(cornice);
