@@ -6,7 +6,7 @@
 #include "common/FinestraFiglia.h"
 #include "common/NomeAccessibile.h"
 #include "common/Twips.h"
-#include "info/IdentitaApplicazione.h"
+#include "IdentitaApplicazione.h"
 #include "modVelmora.h"
 
 #include <QApplication>
