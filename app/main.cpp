@@ -1,3 +1,4 @@
+#include "RigaComando.h"
 #include "shell/GestioneFinestre.h"
 #include "shell/ImmaginiLista.h"
 #include "shell/TraduzioneQt.h"
@@ -6,6 +7,9 @@
 
 int main(int argc, char *argv[])
 {
+    // Calculation options: sized and printed without windows or a display.
+    if (ChiedeRigaComando(argc, argv))
+        return EseguiRigaComando(argc, argv);
     QApplication app(argc, argv);
     CaricaTraduzioneQt(app);
     QApplication::setWindowIcon(IconaApplicazione());

@@ -1,0 +1,259 @@
+#include "Uscite.h"
+
+#include "modVelmora.h"
+
+namespace Uscite {
+
+namespace {
+
+// A number of the user's locale in the C form ("5,30" -> "5.3"); any other
+// text as it is, with ok false.
+QString NumeroC(const QString &testo, bool &ok)
+{
+    ok = Numeri::EUnNumero(testo);
+    return ok ? QString::number(Numeri::TestoInDouble(testo), 'g', 15) : testo;
+}
+
+// The same number in the locale's own short form ("5,00" -> "5").
+QString NumeroLocale(const QString &testo)
+{
+    return Numeri::EUnNumero(testo) ? Numeri::DoubleInTesto(Numeri::TestoInDouble(testo))
+                                    : testo;
+}
+
+QString DidascaliaCompleta(const DescrizioneRisultato &risultato)
+{
+    return risultato.contrassegno.isEmpty()
+               ? risultato.didascalia
+               : risultato.didascalia + u' ' + risultato.contrassegno;
+}
+
+// A caption of the result window broken between words into lines of at
+// most the given width, as the window wraps its longer captions.
+QStringList RigheDidascalia(const QString &didascalia, qsizetype larghezza)
+{
+    QStringList righe;
+    for (const QString &parola : didascalia.split(u' ')) {
+        if (!righe.isEmpty() && righe.back().size() + 1 + parola.size() <= larghezza)
+            righe.back() += u' ' + parola;
+        else
+            righe << parola;
+    }
+    return righe;
+}
+
+// The result window's thirteen figures, each after its caption and before
+// its unit; a long caption runs over two or three lines, the figure on the
+// last. A table puts the case's name before them and a blank line between
+// cases; there a stopped case shows its message instead.
+class ScrittoreTesto : public Scrittore {
+public:
+    ScrittoreTesto(bool tabella, QByteArray &uscita)
+        : tabella(tabella)
+        , uscita(uscita)
+    {
+    }
+
+    void Scrivi(const Caso &caso) override
+    {
+        QString testo;
+        if (tabella) {
+            if (!primo)
+                testo += u'\n';
+            testo += NomeCaso(caso) + u'\n';
+        }
+        primo = false;
+        if (caso.riuscito) {
+            for (std::size_t i = 0; i < DescrizioniRisultato.size(); ++i)
+                testo += RigaRisultato(DescrizioniRisultato[i], caso.risultati[i]);
+        } else if (tabella) {
+            testo += caso.messaggio + u'\n';
+        }
+        uscita += testo.toUtf8();
+    }
+
+private:
+    static constexpr qsizetype LarghezzaDidascalia = 48;
+
+    static QString RigaRisultato(const DescrizioneRisultato &risultato, const QString &valore)
+    {
+        QStringList righe =
+            RigheDidascalia(DidascaliaCompleta(risultato), LarghezzaDidascalia);
+        righe.back() = righe.back().leftJustified(LarghezzaDidascalia) + QStringLiteral("  ") +
+                       valore.rightJustified(8) + u' ' + risultato.unita;
+        return righe.join(u'\n').trimmed() + u'\n';
+    }
+
+    bool tabella;
+    QByteArray &uscita;
+    bool primo = true;
+};
+
+// One header row, then one row per case: the six inputs, the thirteen
+// results (or empty cells) and the message (or an empty cell). Numbers are
+// the user's locale's, as a spreadsheet in that language reads them, so the
+// fields are separated by ";" where the decimal separator is a comma and by
+// "," elsewhere. A field holding either separator, a quote, a line break or
+// blanks at its ends is quoted (RFC 4180), so it stays one cell whichever of
+// the two a spreadsheet splits on. UTF-8 with a byte-order mark, for the
+// spreadsheets that otherwise guess the encoding from the locale; CRLF.
+class ScrittoreCsv : public Scrittore {
+public:
+    ScrittoreCsv(const Opzioni::Richiesta &richiesta, QByteArray &uscita)
+        : uscita(uscita)
+        , separatore(Numeri::SeparatoreDecimale() == u"," ? u';' : u',')
+    {
+        costanti = {NumeroLocale(richiesta.copriferro), NumeroLocale(richiesta.sottoTravetto),
+                    richiesta.intermedio ? QStringLiteral("intermedio")
+                                         : QStringLiteral("copertura"),
+                    richiesta.campataSingola ? QStringLiteral("singola")
+                                             : QStringLiteral("continua")};
+        QStringList intestazione = {QStringLiteral("Luce (m)"),
+                                    QStringLiteral("Sovraccarico (daN/m2)"),
+                                    QStringLiteral("Copriferro (cm)"),
+                                    QStringLiteral("Sottotravetto (cm)"), QStringLiteral("Tipo"),
+                                    QStringLiteral("Schema")};
+        for (const DescrizioneRisultato &risultato : DescrizioniRisultato) {
+            const QString unita = risultato.unita.trimmed();
+            intestazione << DidascaliaCompleta(risultato) +
+                                (unita.isEmpty() ? QString() : QStringLiteral(" [%1]").arg(unita));
+        }
+        intestazione << QStringLiteral("Messaggio");
+        uscita += "\xEF\xBB\xBF";
+        ScriviRiga(intestazione);
+    }
+
+    void Scrivi(const Caso &caso) override
+    {
+        QStringList campi = {NumeroLocale(caso.luce), NumeroLocale(caso.carico)};
+        campi << costanti;
+        for (const QString &risultato : caso.risultati)
+            campi << (caso.riuscito ? risultato : QString());
+        campi << (caso.riuscito ? QString() : caso.messaggio);
+        ScriviRiga(campi);
+    }
+
+private:
+    QString Campo(const QString &testo) const
+    {
+        const bool traVirgolette =
+            testo.contains(u',') || testo.contains(u';') || testo.contains(u'"') ||
+            testo.contains(u'\n') || testo.contains(u'\r') ||
+            (!testo.isEmpty() && (testo.front().isSpace() || testo.back().isSpace()));
+        if (!traVirgolette)
+            return testo;
+        QString citato = testo;
+        citato.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+        return u'"' + citato + u'"';
+    }
+
+    void ScriviRiga(const QStringList &campi)
+    {
+        QString riga;
+        for (qsizetype i = 0; i < campi.size(); ++i) {
+            if (i > 0)
+                riga += separatore;
+            riga += Campo(campi[i]);
+        }
+        riga += QStringLiteral("\r\n");
+        uscita += riga.toUtf8();
+    }
+
+    QByteArray &uscita;
+    QChar separatore;
+    QStringList costanti;
+};
+
+QString TestoJson(const QString &testo)
+{
+    QString json = QStringLiteral("\"");
+    for (const QChar c : testo) {
+        if (c == u'"' || c == u'\\')
+            json += u'\\' + QString(c);
+        else if (c.unicode() < 0x20)
+            json += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
+        else
+            json += c;
+    }
+    return json + u'"';
+}
+
+// A number of the locale as a JSON number, anything else as a JSON string.
+QString ValoreJson(const QString &testo)
+{
+    bool ok = false;
+    const QString numero = NumeroC(testo, ok);
+    return ok ? numero : TestoJson(testo);
+}
+
+// An array of one object per case: the six inputs, then "risultati" with the
+// thirteen figures by their box's name, or "messaggio". Numbers with ".".
+class ScrittoreJson : public Scrittore {
+public:
+    ScrittoreJson(const Opzioni::Richiesta &richiesta, QByteArray &uscita)
+        : uscita(uscita)
+    {
+        costanti = QStringLiteral(", \"copriferro\": %1, \"sottotravetto\": %2, \"tipo\": %3, "
+                                  "\"schema\": %4")
+                       .arg(ValoreJson(richiesta.copriferro),
+                            ValoreJson(richiesta.sottoTravetto),
+                            TestoJson(richiesta.intermedio ? QStringLiteral("intermedio")
+                                                           : QStringLiteral("copertura")),
+                            TestoJson(richiesta.campataSingola ? QStringLiteral("singola")
+                                                               : QStringLiteral("continua")));
+        uscita += "[";
+    }
+
+    void Scrivi(const Caso &caso) override
+    {
+        QString testo = primo ? QStringLiteral("\n  {") : QStringLiteral(",\n  {");
+        primo = false;
+        testo += QStringLiteral("\"luce\": ") + ValoreJson(caso.luce) +
+                 QStringLiteral(", \"sovraccarico\": ") + ValoreJson(caso.carico) + costanti;
+        if (caso.riuscito) {
+            testo += QStringLiteral(",\n   \"risultati\": {");
+            for (std::size_t i = 0; i < caso.risultati.size(); ++i) {
+                bool ok = false;
+                const QString numero = NumeroC(caso.risultati[i], ok);
+                testo += (i ? QStringLiteral(", ") : QString()) +
+                         TestoJson(CaselleRisultato[qsizetype(i)]) + QStringLiteral(": ") +
+                         (ok ? numero : QStringLiteral("null"));
+            }
+            testo += u'}';
+        } else {
+            testo += QStringLiteral(",\n   \"messaggio\": ") + TestoJson(caso.messaggio);
+        }
+        testo += u'}';
+        uscita += testo.toUtf8();
+    }
+
+    void Chiudi() override { uscita += primo ? "]\n" : "\n]\n"; }
+
+private:
+    QByteArray &uscita;
+    QString costanti;
+    bool primo = true;
+};
+
+} // namespace
+
+QString NomeCaso(const Caso &caso)
+{
+    return QStringLiteral("Luce %1 m – Sovraccarico %2 daN/m2").arg(caso.luce.trimmed(), caso.carico.trimmed());
+}
+
+std::unique_ptr<Scrittore> CreaScrittore(const Opzioni::Richiesta &richiesta, bool tabella,
+                                         QByteArray &uscita)
+{
+    switch (richiesta.formato) {
+    case Opzioni::Formato::Csv:
+        return std::make_unique<ScrittoreCsv>(richiesta, uscita);
+    case Opzioni::Formato::Json:
+        return std::make_unique<ScrittoreJson>(richiesta, uscita);
+    case Opzioni::Formato::Testo:
+        break;
+    }
+    return std::make_unique<ScrittoreTesto>(tabella, uscita);
+}
+
+} // namespace Uscite
