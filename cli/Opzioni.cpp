@@ -18,7 +18,7 @@ const QString FormatoUscita = QStringLiteral("--formato");
 const QString Aiuto = QStringLiteral("--help");
 const QString Versione = QStringLiteral("--version");
 
-const QStringList OpzioniConValore = {Luce, Sovraccarico, Copriferro, SottoTravetto,
+const QStringList OpzioniConValore = {Luce, Sovraccarico, Copriferro,   SottoTravetto,
                                       Tipo, Schema,       FormatoUscita};
 
 // "--luce" of "--luce" or "--luce=5"; empty when the argument is none of ours.
@@ -149,8 +149,8 @@ void ApplicaOpzione(Richiesta &r, const QString &nome, const QString &valore)
     else if (nome == SottoTravetto)
         r.sottoTravetto = UnoTra(nome, valore, VociInput::ElencaSottoTravetti());
     else if (nome == Tipo)
-        r.intermedio = Scelta(nome, valore, QStringLiteral("intermedio"),
-                              QStringLiteral("copertura"));
+        r.intermedio =
+            Scelta(nome, valore, QStringLiteral("intermedio"), QStringLiteral("copertura"));
     else if (nome == Schema)
         r.campataSingola =
             Scelta(nome, valore, QStringLiteral("singola"), QStringLiteral("continua"));

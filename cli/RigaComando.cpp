@@ -107,9 +107,9 @@ int EseguiComandi(const QStringList &argomenti, QByteArray &uscita, QByteArray &
         return 0;
     }
     if (richiesta.versione) {
-        uscita += (IdentitaApplicazione::Titolo + u' ' + IdentitaApplicazione::NumeroVersione() +
-                   u'\n')
-                      .toUtf8();
+        uscita +=
+            (IdentitaApplicazione::Titolo + u' ' + IdentitaApplicazione::NumeroVersione() + u'\n')
+                .toUtf8();
         return 0;
     }
     return CalcolaCasi(richiesta, uscita, errori) ? 0 : 1;

@@ -17,15 +17,13 @@ QString NumeroC(const QString &testo, bool &ok)
 // The same number in the locale's own short form ("5,00" -> "5").
 QString NumeroLocale(const QString &testo)
 {
-    return Numeri::EUnNumero(testo) ? Numeri::DoubleInTesto(Numeri::TestoInDouble(testo))
-                                    : testo;
+    return Numeri::EUnNumero(testo) ? Numeri::DoubleInTesto(Numeri::TestoInDouble(testo)) : testo;
 }
 
 QString DidascaliaCompleta(const DescrizioneRisultato &risultato)
 {
-    return risultato.contrassegno.isEmpty()
-               ? risultato.didascalia
-               : risultato.didascalia + u' ' + risultato.contrassegno;
+    return risultato.contrassegno.isEmpty() ? risultato.didascalia
+                                            : risultato.didascalia + u' ' + risultato.contrassegno;
 }
 
 // A caption of the result window broken between words into lines of at
@@ -77,8 +75,7 @@ private:
 
     static QString RigaRisultato(const DescrizioneRisultato &risultato, const QString &valore)
     {
-        QStringList righe =
-            RigheDidascalia(DidascaliaCompleta(risultato), LarghezzaDidascalia);
+        QStringList righe = RigheDidascalia(DidascaliaCompleta(risultato), LarghezzaDidascalia);
         righe.back() = righe.back().leftJustified(LarghezzaDidascalia) + QStringLiteral("  ") +
                        valore.rightJustified(8) + u' ' + risultato.unita;
         return righe.join(u'\n').trimmed() + u'\n';
@@ -103,15 +100,15 @@ public:
         : uscita(uscita)
         , separatore(Numeri::SeparatoreDecimale() == u"," ? u';' : u',')
     {
-        costanti = {NumeroLocale(richiesta.copriferro), NumeroLocale(richiesta.sottoTravetto),
-                    richiesta.intermedio ? QStringLiteral("intermedio")
-                                         : QStringLiteral("copertura"),
-                    richiesta.campataSingola ? QStringLiteral("singola")
-                                             : QStringLiteral("continua")};
+        costanti = {
+            NumeroLocale(richiesta.copriferro), NumeroLocale(richiesta.sottoTravetto),
+            richiesta.intermedio ? QStringLiteral("intermedio") : QStringLiteral("copertura"),
+            richiesta.campataSingola ? QStringLiteral("singola") : QStringLiteral("continua")};
         QStringList intestazione = {QStringLiteral("Luce (m)"),
                                     QStringLiteral("Sovraccarico (daN/m2)"),
                                     QStringLiteral("Copriferro (cm)"),
-                                    QStringLiteral("Sottotravetto (cm)"), QStringLiteral("Tipo"),
+                                    QStringLiteral("Sottotravetto (cm)"),
+                                    QStringLiteral("Tipo"),
                                     QStringLiteral("Schema")};
         for (const DescrizioneRisultato &risultato : DescrizioniRisultato) {
             const QString unita = risultato.unita.trimmed();
@@ -195,8 +192,7 @@ public:
     {
         costanti = QStringLiteral(", \"copriferro\": %1, \"sottotravetto\": %2, \"tipo\": %3, "
                                   "\"schema\": %4")
-                       .arg(ValoreJson(richiesta.copriferro),
-                            ValoreJson(richiesta.sottoTravetto),
+                       .arg(ValoreJson(richiesta.copriferro), ValoreJson(richiesta.sottoTravetto),
                             TestoJson(richiesta.intermedio ? QStringLiteral("intermedio")
                                                            : QStringLiteral("copertura")),
                             TestoJson(richiesta.campataSingola ? QStringLiteral("singola")
@@ -239,7 +235,8 @@ private:
 
 QString NomeCaso(const Caso &caso)
 {
-    return QStringLiteral("Luce %1 m – Sovraccarico %2 daN/m2").arg(caso.luce.trimmed(), caso.carico.trimmed());
+    return QStringLiteral("Luce %1 m – Sovraccarico %2 daN/m2")
+        .arg(caso.luce.trimmed(), caso.carico.trimmed());
 }
 
 std::unique_ptr<Scrittore> CreaScrittore(const Opzioni::Richiesta &richiesta, bool tabella,

@@ -282,8 +282,7 @@ void frmOutPut2::CreaRigaAcciaio(int top)
     txtTond2 = CreaCasella("txtTond2", 3450, top, 660);
     ImpostaNomeAccessibile(txtTond1, primoTondino.didascalia + u' ' + primoTondino.contrassegno,
                            primoTondino.unita);
-    ImpostaNomeAccessibile(txtTond2,
-                           secondoTondino.didascalia + u' ' + secondoTondino.contrassegno,
+    ImpostaNomeAccessibile(txtTond2, secondoTondino.didascalia + u' ' + secondoTondino.contrassegno,
                            secondoTondino.unita);
 
     auto *didascalia = Etichetta(this, primoTondino.didascalia, FontDidascalia(), BluScuro);
