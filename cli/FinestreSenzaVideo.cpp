@@ -14,6 +14,7 @@ bool FinestreSenzaVideo::Calcola()
 {
     riuscito = false;
     messaggio.clear();
+    prossima = 0;
     Progetto.HTravettoMinimo = Intero(0);
     CalcolaSolaio();
     return riuscito && messaggio.isEmpty();
@@ -43,7 +44,12 @@ bool FinestreSenzaVideo::ValoreOpzione(const QString &nome)
 
 void FinestreSenzaVideo::ScriviRisultato(const QString &nome, const QString &testo)
 {
-    const qsizetype indice = CaselleRisultato.indexOf(nome);
-    if (indice >= 0)
-        risultati[std::size_t(indice)] = testo;
+    // The engine writes the boxes in their order; the next one is tried first.
+    qsizetype indice = prossima < CaselleRisultato.size() && CaselleRisultato[prossima] == nome
+                           ? prossima
+                           : CaselleRisultato.indexOf(nome);
+    if (indice < 0)
+        return;
+    risultati[std::size_t(indice)] = testo;
+    prossima = indice + 1;
 }

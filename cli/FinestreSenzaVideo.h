@@ -42,4 +42,5 @@ private:
     std::array<QString, 13> risultati;
     QString messaggio;
     bool riuscito = false;
+    qsizetype prossima = 0;
 };

@@ -50,6 +50,15 @@ public:
         : tabella(tabella)
         , uscita(uscita)
     {
+        // What stands before and after each figure is the same for every case.
+        for (std::size_t i = 0; i < DescrizioniRisultato.size(); ++i) {
+            const DescrizioneRisultato &risultato = DescrizioniRisultato[i];
+            QStringList righe = RigheDidascalia(DidascaliaCompleta(risultato), LarghezzaDidascalia);
+            righe.back() = righe.back().leftJustified(LarghezzaDidascalia) + QStringLiteral("  ");
+            prima[i] = righe.join(u'\n');
+            const QString unita = risultato.unita.trimmed();
+            dopo[i] = (unita.isEmpty() ? QString() : u' ' + unita) + u'\n';
+        }
     }
 
     void Scrivi(const Caso &caso) override
@@ -62,8 +71,8 @@ public:
         }
         primo = false;
         if (caso.riuscito) {
-            for (std::size_t i = 0; i < DescrizioniRisultato.size(); ++i)
-                testo += RigaRisultato(DescrizioniRisultato[i], caso.risultati[i]);
+            for (std::size_t i = 0; i < caso.risultati.size(); ++i)
+                testo += prima[i] + caso.risultati[i].rightJustified(8) + dopo[i];
         } else if (tabella) {
             testo += caso.messaggio + u'\n';
         }
@@ -73,18 +82,21 @@ public:
 private:
     static constexpr qsizetype LarghezzaDidascalia = 48;
 
-    static QString RigaRisultato(const DescrizioneRisultato &risultato, const QString &valore)
-    {
-        QStringList righe = RigheDidascalia(DidascaliaCompleta(risultato), LarghezzaDidascalia);
-        righe.back() = righe.back().leftJustified(LarghezzaDidascalia) + QStringLiteral("  ") +
-                       valore.rightJustified(8) + u' ' + risultato.unita;
-        return righe.join(u'\n').trimmed() + u'\n';
-    }
-
     bool tabella;
     QByteArray &uscita;
+    std::array<QString, 13> prima;
+    std::array<QString, 13> dopo;
     bool primo = true;
 };
+
+// A CSV field that a spreadsheet could split, join with the next row or trim.
+bool DaCitare(const QString &testo)
+{
+    for (const QChar c : testo)
+        if (c == u',' || c == u';' || c == u'"' || c == u'\n' || c == u'\r')
+            return true;
+    return !testo.isEmpty() && (testo.front().isSpace() || testo.back().isSpace());
+}
 
 // One header row, then one row per case: the six inputs, the thirteen
 // results (or empty cells) and the message (or an empty cell). Numbers are
@@ -133,11 +145,7 @@ public:
 private:
     QString Campo(const QString &testo) const
     {
-        const bool traVirgolette =
-            testo.contains(u',') || testo.contains(u';') || testo.contains(u'"') ||
-            testo.contains(u'\n') || testo.contains(u'\r') ||
-            (!testo.isEmpty() && (testo.front().isSpace() || testo.back().isSpace()));
-        if (!traVirgolette)
+        if (!DaCitare(testo))
             return testo;
         QString citato = testo;
         citato.replace(QStringLiteral("\""), QStringLiteral("\"\""));
@@ -197,6 +205,9 @@ public:
                                                            : QStringLiteral("copertura")),
                             TestoJson(richiesta.campataSingola ? QStringLiteral("singola")
                                                                : QStringLiteral("continua")));
+        for (std::size_t i = 0; i < chiavi.size(); ++i)
+            chiavi[i] = (i ? QStringLiteral(", ") : QString()) +
+                        TestoJson(CaselleRisultato[qsizetype(i)]) + QStringLiteral(": ");
         uscita += "[";
     }
 
@@ -208,13 +219,8 @@ public:
                  QStringLiteral(", \"sovraccarico\": ") + ValoreJson(caso.carico) + costanti;
         if (caso.riuscito) {
             testo += QStringLiteral(",\n   \"risultati\": {");
-            for (std::size_t i = 0; i < caso.risultati.size(); ++i) {
-                bool ok = false;
-                const QString numero = NumeroC(caso.risultati[i], ok);
-                testo += (i ? QStringLiteral(", ") : QString()) +
-                         TestoJson(CaselleRisultato[qsizetype(i)]) + QStringLiteral(": ") +
-                         (ok ? numero : QStringLiteral("null"));
-            }
+            for (std::size_t i = 0; i < caso.risultati.size(); ++i)
+                testo += chiavi[i] + FiguraJson(caso.risultati[i]);
             testo += u'}';
         } else {
             testo += QStringLiteral(",\n   \"messaggio\": ") + TestoJson(caso.messaggio);
@@ -226,8 +232,20 @@ public:
     void Chiudi() override { uscita += primo ? "]\n" : "\n]\n"; }
 
 private:
+    // A figure of the result window: the engine writes plain decimals with
+    // the locale's separator, or "-" for a transmittance it cannot give.
+    QString FiguraJson(const QString &figura) const
+    {
+        if (figura == u"-")
+            return QStringLiteral("null");
+        QString numero = figura;
+        return numero.replace(separatore, QStringLiteral("."));
+    }
+
     QByteArray &uscita;
     QString costanti;
+    std::array<QString, 13> chiavi;
+    const QString separatore = Numeri::SeparatoreDecimale();
     bool primo = true;
 };
 
