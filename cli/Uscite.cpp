@@ -6,14 +6,6 @@ namespace Uscite {
 
 namespace {
 
-// A number of the user's locale in the C form ("5,30" -> "5.3"); any other
-// text as it is, with ok false.
-QString NumeroC(const QString &testo, bool &ok)
-{
-    ok = Numeri::EUnNumero(testo);
-    return ok ? QString::number(Numeri::TestoInDouble(testo), 'g', 15) : testo;
-}
-
 // The same number in the locale's own short form ("5,00" -> "5").
 QString NumeroLocale(const QString &testo)
 {
@@ -183,12 +175,12 @@ QString TestoJson(const QString &testo)
     return json + u'"';
 }
 
-// A number of the locale as a JSON number, anything else as a JSON string.
+// A number of the locale as a JSON number ("5,30" -> 5.3), anything else as
+// a JSON string.
 QString ValoreJson(const QString &testo)
 {
-    bool ok = false;
-    const QString numero = NumeroC(testo, ok);
-    return ok ? numero : TestoJson(testo);
+    return Numeri::EUnNumero(testo) ? QString::number(Numeri::TestoInDouble(testo), 'g', 15)
+                                    : TestoJson(testo);
 }
 
 // An array of one object per case: the six inputs, then "risultati" with the
