@@ -2,8 +2,9 @@
 
 #include <QString>
 
-// Who the program says it is, in the wizard, the about box and the title of
-// message boxes that have no title of their own.
+// Who the program says it is, in the wizard, the about box, the title of
+// message boxes that have no title of their own and the command line's
+// --version. QtCore only, so the windows and the command line share it.
 namespace IdentitaApplicazione {
 
 inline const QString Titolo = QStringLiteral("PredimVelmora");
@@ -13,12 +14,18 @@ constexpr int VersioneMaggiore = 1;
 constexpr int VersioneMinore = 0;
 constexpr int Revisione = 17;
 
-// "Versione 1.0.17": plain decimal numbers, whatever the locale.
-inline QString TestoVersione()
+// "1.0.17": plain decimal numbers, whatever the locale.
+inline QString NumeroVersione()
 {
-    return QStringLiteral("Versione %1.%2.%3")
+    return QStringLiteral("%1.%2.%3")
         .arg(QString::number(VersioneMaggiore), QString::number(VersioneMinore),
              QString::number(Revisione));
+}
+
+// "Versione 1.0.17"
+inline QString TestoVersione()
+{
+    return QStringLiteral("Versione ") + NumeroVersione();
 }
 
 } // namespace IdentitaApplicazione

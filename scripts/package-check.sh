@@ -62,7 +62,8 @@ for f in /usr/bin/predimvelmora \
     /usr/share/metainfo/$ID.metainfo.xml \
     /usr/share/icons/hicolor/scalable/apps/$ID.svg \
     /usr/share/icons/hicolor/48x48/apps/$ID.png \
-    /usr/share/icons/hicolor/256x256/apps/$ID.png; do
+    /usr/share/icons/hicolor/256x256/apps/$ID.png \
+    /usr/share/man/man1/$PACKAGE.1.gz; do
     [ -f "$f" ] || fail "missing $f"
 done
 for side in 48 256; do
@@ -94,6 +95,14 @@ echo "ok: $exec_line"
 step "Starting it from a shell"
 run_for_a_moment predimvelmora
 echo "ok: predimvelmora"
+
+step "Sizing a slab from the command line, without a display"
+result=$(cd / && env -i PATH=/usr/bin:/bin HOME=/tmp LC_ALL=C.UTF-8 \
+    predimvelmora --luce 5 --sovraccarico 200 --formato csv) ||
+    fail "the command line ended with status $?"
+echo "$result" | grep -q '^5,200,2,4,intermedio,singola,4,16,4,24,12,10,2.51,' ||
+    fail "unexpected command-line output: $result"
+echo "ok: predimvelmora --luce 5 --sovraccarico 200 --formato csv"
 
 remove_package
 installed=0

@@ -18,7 +18,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QToolButton>
@@ -285,14 +284,13 @@ void frmCalFerSol::Form_Load()
 {
     if (QMdiSubWindow *cornice = CorniceDi(this))
         cornice->move(0, 0);
-    Progetto.SeparatoreDecimale =
-        QLocale().toString(1.0 / 2).contains(u',') ? QStringLiteral(",") : QStringLiteral(".");
+    Progetto.SeparatoreDecimale = VociInput::RilevaSeparatoreDecimale();
     InizializzaTabelle();
     RiempiListe();
     optTipoSolaio[0]->setChecked(true);
     optTipoCampata[0]->setChecked(true);
-    cmbCF->setCurrentText(QStringLiteral("2"));
-    cmbSSTravetto->setCurrentText(QStringLiteral("4"));
+    cmbCF->setCurrentText(VociInput::CopriferroIniziale);
+    cmbSSTravetto->setCurrentText(VociInput::SottoTravettoIniziale);
     Progetto.SpessoreST = Numeri::TestoInIntero(cmbSSTravetto->currentText());
     ImpostaValoriIniziali();
     cmdStampa->setFocus();
@@ -301,11 +299,8 @@ void frmCalFerSol::Form_Load()
 
 void frmCalFerSol::RiempiListe()
 {
-    for (int spessore = 4; spessore <= 8; ++spessore)
-        cmbSSTravetto->addItem(QString::number(spessore));
-    // Written as the engine reads them back: the locale's separator, no trailing zeros.
-    for (double copriferro = 2; copriferro <= 4; copriferro += 0.5)
-        cmbCF->addItem(Numeri::DoubleInTesto(copriferro));
+    cmbSSTravetto->addItems(VociInput::ElencaSottoTravetti());
+    cmbCF->addItems(VociInput::ElencaCopriferri());
 }
 
 void frmCalFerSol::cmdCalcola_Click()
@@ -384,9 +379,10 @@ void frmCalFerSol::MantieniSelezioneDopoClic(QLineEdit *casella)
 // pass through here; pasted text is left as it is.
 bool frmCalFerSol::ConverteTastoDecimale(QLineEdit *casella, QKeyEvent *tasto)
 {
-    if (Progetto.SeparatoreDecimale != u"," || tasto->text() != u".")
+    const QString convertito = VociInput::TastoConvertito(tasto->text());
+    if (convertito == tasto->text())
         return false;
-    QKeyEvent virgola(QEvent::KeyPress, Qt::Key_Comma, tasto->modifiers(), QStringLiteral(","),
+    QKeyEvent virgola(QEvent::KeyPress, Qt::Key_Comma, tasto->modifiers(), convertito,
                       tasto->isAutoRepeat(), ushort(tasto->count()));
     QCoreApplication::sendEvent(casella, &virgola);
     return true;

@@ -6,6 +6,7 @@
 #include "common/NomeAccessibile.h"
 #include "common/Twips.h"
 #include "common/ImmaginiLista.h"
+#include "modVelmora.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -38,11 +39,10 @@ constexpr int TopRiga(int riga)
     return PrimaRiga + riga * PassoRiga;
 }
 
+// Where each figure sits; its caption and unit are the engine's.
 struct RigaRisultato {
-    const char *didascalia;
     const char *nome;
     QLineEdit *frmOutPut2::*casella;
-    const char *unita; // nullptr: the figure has no unit
     int colonna;
     int riga;
     int righeDidascalia;
@@ -50,19 +50,17 @@ struct RigaRisultato {
 
 // Row 5 of the left column, the two bar diameters, is built apart.
 const RigaRisultato Righe[] = {
-    {"Altezza Cappa (HC)", "txtHCappa", &frmOutPut2::txtHCappa, "cm", 0, 0, 1},
-    {"Altezza Travetto (HT)", "txtHTravetto", &frmOutPut2::txtHTravetto, "cm", 0, 1, 1},
-    {"Spessore Sotto Travetto (SS)", "txtSpesST", &frmOutPut2::txtSpesST, "cm", 0, 2, 1},
-    {"Altezza Totale Solaio (HS)", "txtHTotSolaio", &frmOutPut2::txtHTotSolaio, "cm", 0, 3, 1},
-    {"Incidenza Acciaio a meno della rete elettrosaldata prevista da normativa", "txtAcciaio",
-     &frmOutPut2::txtAcciaio, "daN/mq", 0, 5, 3},
-    {"Peso Proprio Solaio", "txtPpSolaio", &frmOutPut2::txtPpSolaio, "daN/mq", 1, 0, 1},
-    {"Calcestruzzo", "txtCalcestruzzo", &frmOutPut2::txtCalcestruzzo, "mc/mq", 1, 1, 1},
-    {"Alt.za Pannello (FeltraNova)", "txtHPanPol", &frmOutPut2::txtHPanPol, "cm", 1, 2, 1},
-    {"Freccia Elastica a Sezione Interamente Reagente", "txtFrc1", &frmOutPut2::txtFrc1, "cm", 1, 3,
-     2},
-    {"Luce/Freccia", "txtFrc2", &frmOutPut2::txtFrc2, nullptr, 1, 4, 1},
-    {"Trasmittanza termica K", "txtK", &frmOutPut2::txtK, "W / (mq x °C) ", 1, 5, 1},
+    {"txtHCappa", &frmOutPut2::txtHCappa, 0, 0, 1},
+    {"txtHTravetto", &frmOutPut2::txtHTravetto, 0, 1, 1},
+    {"txtSpesST", &frmOutPut2::txtSpesST, 0, 2, 1},
+    {"txtHTotSolaio", &frmOutPut2::txtHTotSolaio, 0, 3, 1},
+    {"txtAcciaio", &frmOutPut2::txtAcciaio, 0, 5, 3},
+    {"txtPpSolaio", &frmOutPut2::txtPpSolaio, 1, 0, 1},
+    {"txtCalcestruzzo", &frmOutPut2::txtCalcestruzzo, 1, 1, 1},
+    {"txtHPanPol", &frmOutPut2::txtHPanPol, 1, 2, 1},
+    {"txtFrc1", &frmOutPut2::txtFrc1, 1, 3, 2},
+    {"txtFrc2", &frmOutPut2::txtFrc2, 1, 4, 1},
+    {"txtK", &frmOutPut2::txtK, 1, 5, 1},
 };
 
 QFont FontDidascalia()
@@ -247,53 +245,56 @@ QLineEdit *frmOutPut2::CreaCasella(const char *nome, int left, int top, int widt
 void frmOutPut2::CreaRisultati()
 {
     for (const RigaRisultato &riga : Righe) {
+        const DescrizioneRisultato &descrizione =
+            DescrizioneCasella(QString::fromLatin1(riga.nome));
         const Colonna &colonna = Colonne[riga.colonna];
         const int top = TopRiga(riga.riga);
         QLineEdit *casella = CreaCasella(riga.nome, colonna.casella, top, colonna.larghezzaCasella);
         this->*riga.casella = casella;
 
-        auto *didascalia =
-            Etichetta(this, QString::fromUtf8(riga.didascalia), FontDidascalia(), BluScuro);
+        auto *didascalia = Etichetta(this, descrizione.didascalia, FontDidascalia(), BluScuro);
         didascalia->setWordWrap(riga.righeDidascalia > 1);
         didascalia->setBuddy(casella);
-        ImpostaNomeAccessibile(casella, didascalia->text(),
-                               riga.unita ? QString::fromUtf8(riga.unita) : QString());
+        ImpostaNomeAccessibile(casella, didascalia->text(), descrizione.unita);
         PosizionaSuRiga(didascalia, colonna.didascalia, top, colonna.larghezzaDidascalia,
                         riga.righeDidascalia);
-        if (riga.unita) {
-            auto *unita =
-                Etichetta(this, QString::fromUtf8(riga.unita), FontDidascalia(), BluScuro);
+        if (!descrizione.unita.isEmpty()) {
+            auto *unita = Etichetta(this, descrizione.unita, FontDidascalia(), BluScuro);
             PosizionaSuRiga(unita, colonna.unita, top, colonna.larghezzaUnita, 1);
         }
     }
     CreaRigaAcciaio(TopRiga(4));
 }
 
-// The two bar diameters side by side, each after its small caption; the
-// second field ends where the column's fields end.
+// The two bar diameters side by side, each after its small mark; the second
+// field ends where the column's fields end.
 void frmOutPut2::CreaRigaAcciaio(int top)
 {
     const Colonna &colonna = Colonne[0];
+    const DescrizioneRisultato &primoTondino = DescrizioneCasella(QStringLiteral("txtTond1"));
+    const DescrizioneRisultato &secondoTondino = DescrizioneCasella(QStringLiteral("txtTond2"));
     txtTond1 = CreaCasella("txtTond1", 2460, top, 660);
     txtTond2 = CreaCasella("txtTond2", 3450, top, 660);
-    ImpostaNomeAccessibile(txtTond1, QString::fromUtf8("Acciaio ø'"), QStringLiteral("mm"));
-    ImpostaNomeAccessibile(txtTond2, QString::fromUtf8("Acciaio ø''"), QStringLiteral("mm"));
+    ImpostaNomeAccessibile(txtTond1, primoTondino.didascalia + u' ' + primoTondino.contrassegno,
+                           primoTondino.unita);
+    ImpostaNomeAccessibile(txtTond2, secondoTondino.didascalia + u' ' + secondoTondino.contrassegno,
+                           secondoTondino.unita);
 
-    auto *didascalia = Etichetta(this, QStringLiteral("Acciaio"), FontDidascalia(), BluScuro);
+    auto *didascalia = Etichetta(this, primoTondino.didascalia, FontDidascalia(), BluScuro);
     didascalia->setBuddy(txtTond1);
     PosizionaSuRiga(didascalia, colonna.didascalia, top, 1500, 1);
 
     const QFont piccolo = Arial(8.25, true);
-    auto *primo = Etichetta(this, QString::fromUtf8("ø'"), piccolo, BluScuro);
+    auto *primo = Etichetta(this, primoTondino.contrassegno, piccolo, BluScuro);
     primo->setBuddy(txtTond1);
     primo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     PosizionaSuRiga(primo, 2205, top, 225, 1);
-    auto *secondo = Etichetta(this, QString::fromUtf8("ø''"), piccolo, BluScuro);
+    auto *secondo = Etichetta(this, secondoTondino.contrassegno, piccolo, BluScuro);
     secondo->setBuddy(txtTond2);
     secondo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     PosizionaSuRiga(secondo, 3150, top, 270, 1);
 
-    auto *unita = Etichetta(this, QStringLiteral("mm"), FontDidascalia(), BluScuro);
+    auto *unita = Etichetta(this, secondoTondino.unita, FontDidascalia(), BluScuro);
     PosizionaSuRiga(unita, colonna.unita, top, colonna.larghezzaUnita, 1);
 }
 

@@ -328,8 +328,8 @@ void PulisciInput()
     if (!input)
         return;
     input->txtLuceNettaSolaio->setText(QStringLiteral("0"));
-    input->cmbSSTravetto->setCurrentText(QStringLiteral("4"));
-    input->cmbCF->setCurrentText(QStringLiteral("2"));
+    input->cmbSSTravetto->setCurrentText(VociInput::SottoTravettoIniziale);
+    input->cmbCF->setCurrentText(VociInput::CopriferroIniziale);
     input->txtSovracAcc->setText(QStringLiteral("0"));
 }
 

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the input window offers and starts with, and how it reads a typed key.
+// The windows and the command line take them from here, so both accept the
+// same items and read numbers the same way.
+namespace VociInput {
+
+// The cover list cmbCF: 2 to 4 in steps of 0.5, written as the engine reads
+// them back (the locale's separator, no trailing zeros): 2; 2,5; 3; 3,5; 4.
+QStringList ElencaCopriferri();
+
+// The list cmbSSTravetto: "4" to "8".
+QStringList ElencaSottoTravetti();
+
+// The two lists' texts after the window's load (and after Pulisci).
+inline const QString CopriferroIniziale = QStringLiteral("2");
+inline const QString SottoTravettoIniziale = QStringLiteral("4");
+
+// "," when the locale writes one half with a comma, otherwise ".".
+QString RilevaSeparatoreDecimale();
+
+// The decimal-key rule: under a decimal comma (SeparatoreDecimale of the
+// design record) a typed "." becomes ","; every other key stays as typed.
+QString TastoConvertito(const QString &tasto);
+
+} // namespace VociInput
