@@ -1,3 +1,4 @@
+#include "common/StileApplicazione.h"
 #include "shell/GestioneFinestre.h"
 #include "shell/ImmaginiLista.h"
 #include "shell/TraduzioneQt.h"
@@ -8,6 +9,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     CaricaTraduzioneQt(app);
+    ImpostaStileApplicazione();
     QApplication::setWindowIcon(IconaApplicazione());
     CollegaMotoreAlleFinestre();
     // The wizard comes first; its "Fine" opens the main window.
