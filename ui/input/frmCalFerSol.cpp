@@ -18,7 +18,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QToolButton>
@@ -285,8 +284,7 @@ void frmCalFerSol::Form_Load()
 {
     if (QMdiSubWindow *cornice = CorniceDi(this))
         cornice->move(0, 0);
-    Progetto.SeparatoreDecimale =
-        QLocale().toString(1.0 / 2).contains(u',') ? QStringLiteral(",") : QStringLiteral(".");
+    Progetto.SeparatoreDecimale = Numeri::SeparatoreDecimale();
     InizializzaTabelle();
     RiempiListe();
     optTipoSolaio[0]->setChecked(true);
@@ -380,14 +378,17 @@ void frmCalFerSol::MantieniSelezioneDopoClic(QLineEdit *casella)
         casella->selectAll();
 }
 
-// Under a decimal comma a typed "." reaches the box as ",". Only typed keys
-// pass through here; pasted text is left as it is.
+// Wherever the decimal separator is not ".", a typed "." reaches the box as
+// that separator ("," or "٫"), as the numbers are read. Only typed keys pass
+// through here; pasted text is left as it is.
 bool frmCalFerSol::ConverteTastoDecimale(QLineEdit *casella, QKeyEvent *tasto)
 {
-    if (Progetto.SeparatoreDecimale != u"," || tasto->text() != u".")
+    const QString &separatore = Progetto.SeparatoreDecimale;
+    if (separatore.isEmpty() || separatore == u"." || tasto->text() != u".")
         return false;
-    QKeyEvent virgola(QEvent::KeyPress, Qt::Key_Comma, tasto->modifiers(), QStringLiteral(","),
-                      tasto->isAutoRepeat(), ushort(tasto->count()));
-    QCoreApplication::sendEvent(casella, &virgola);
+    QKeyEvent convertito(QEvent::KeyPress, Qt::Key(separatore.front().unicode()),
+                         tasto->modifiers(), separatore, tasto->isAutoRepeat(),
+                         ushort(tasto->count()));
+    QCoreApplication::sendEvent(casella, &convertito);
     return true;
 }
