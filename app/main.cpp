@@ -1,12 +1,15 @@
 #include "common/StileApplicazione.h"
 #include "shell/GestioneFinestre.h"
 #include "shell/ImmaginiLista.h"
+#include "shell/SchermoDisponibile.h"
 #include "shell/TraduzioneQt.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    if (!SchermoDisponibile(argc, argv))
+        return SegnalaSchermoMancante();
     QApplication app(argc, argv);
     CaricaTraduzioneQt(app);
     ImpostaStileApplicazione();
