@@ -359,21 +359,28 @@ void tst_About::strumentoSulPercorso_data()
     QTest::addColumn<QString>("percorso");      // PATH, "%1" for the folder of the programs
     QTest::addColumn<QString>("avviato");
 
-    QTest::newRow("none") << QStringList{} << "%1" << "";
-    QTest::newRow("the KDE centre") << QStringList{"kinfocenter"} << "%1" << "kinfocenter";
-    QTest::newRow("the profiler first")
-        << QStringList{"kinfocenter", "hardinfo"} << "%1" << "hardinfo";
+    QTest::newRow("none") << QStringList{} << "%1"
+                          << "";
+    QTest::newRow("the KDE centre") << QStringList{"kinfocenter"} << "%1"
+                                    << "kinfocenter";
+    QTest::newRow("the profiler first") << QStringList{"kinfocenter", "hardinfo"} << "%1"
+                                        << "hardinfo";
     QTest::newRow("the newer profiler first")
-        << QStringList{"cpu-x", "hardinfo", "hardinfo2", "kinfocenter"} << "%1" << "hardinfo2";
-    QTest::newRow("not executable") << QStringList{"-hardinfo2", "cpu-x"} << "%1" << "cpu-x";
+        << QStringList{"cpu-x", "hardinfo", "hardinfo2", "kinfocenter"} << "%1"
+        << "hardinfo2";
+    QTest::newRow("not executable") << QStringList{"-hardinfo2", "cpu-x"} << "%1"
+                                    << "cpu-x";
     // Started from the folder of the programs: relative entries of PATH
     // point there, and are passed over.
     QTest::newRow("the current folder first")
-        << QStringList{"hardinfo2", "kinfocenter"} << ".:/usr/bin" << "";
+        << QStringList{"hardinfo2", "kinfocenter"} << ".:/usr/bin"
+        << "";
     QTest::newRow("a relative folder first")
-        << QStringList{"rel/hardinfo2", "rel/cpu-x"} << "rel:/usr/bin" << "";
+        << QStringList{"rel/hardinfo2", "rel/cpu-x"} << "rel:/usr/bin"
+        << "";
     QTest::newRow("a relative folder after the folder")
-        << QStringList{"rel/hardinfo2", "cpu-x"} << "rel:%1" << "cpu-x";
+        << QStringList{"rel/hardinfo2", "cpu-x"} << "rel:%1"
+        << "cpu-x";
 }
 
 // On Linux: the stand-in answers the first key with a tool found in a folder

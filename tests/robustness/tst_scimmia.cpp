@@ -952,10 +952,10 @@ bool Passeggiata::ChiudiPrincipale()
 
 void Passeggiata::SeguiEventi()
 {
-    static const char *const nomi[] = {
-        "main window loads",     "input window loads",      "input window unloads",
-        "result window loads",   "result window unloads",   "revision dialog loads",
-        "revision dialog unloads", "a child window hides"};
+    static const char *const nomi[] = {"main window loads",       "input window loads",
+                                       "input window unloads",    "result window loads",
+                                       "result window unloads",   "revision dialog loads",
+                                       "revision dialog unloads", "a child window hides"};
     for (const Osservatore::Avviso &avviso : std::as_const(osservatore.avvisi))
         ++accaduti[QStringLiteral("box \"%1\" answered %2").arg(avviso.testo, avviso.risposta)];
     for (Evento evento : std::as_const(osservatore.eventi)) {

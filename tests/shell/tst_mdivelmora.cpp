@@ -390,26 +390,27 @@ void tst_mdiVelmora::schermoDisponibile_data()
     QTest::addColumn<QString>("piattaforma"); // QT_QPA_PLATFORM, "-" unset
     QTest::addColumn<QStringList>("argomenti");
     QTest::addColumn<QString>("display");
-    QTest::addColumn<QString>("wayland");      // WAYLAND_DISPLAY, "-" unset
-    QTest::addColumn<QString>("socket");       // made under XDG_RUNTIME_DIR, "" none
+    QTest::addColumn<QString>("wayland"); // WAYLAND_DISPLAY, "-" unset
+    QTest::addColumn<QString>("socket");  // made under XDG_RUNTIME_DIR, "" none
     QTest::addColumn<bool>("disponibile");
 
-    const QStringList nessuno;
-    QTest::newRow("nothing") << "-" << nessuno << "" << "-" << "" << false;
-    QTest::newRow("X display") << "-" << nessuno << ":0" << "-" << "" << true;
-    QTest::newRow("Wayland socket named") << "-" << nessuno << "" << "wayland-1" << "wayland-1"
-                                          << true;
-    QTest::newRow("Wayland name, no socket") << "-" << nessuno << "" << "wayland-1" << ""
-                                             << false;
-    QTest::newRow("default Wayland socket") << "-" << nessuno << "" << "-" << "wayland-0" << true;
-    QTest::newRow("offscreen") << "offscreen" << nessuno << "" << "-" << "" << true;
-    QTest::newRow("xcb, no display") << "xcb" << nessuno << "" << "-" << "wayland-0" << false;
-    QTest::newRow("wayland, X display only") << "wayland" << nessuno << ":0" << "-" << "" << false;
-    QTest::newRow("list, the second works")
-        << "wayland;xcb:nomitshm" << nessuno << ":0" << "-" << "" << true;
-    QTest::newRow("-platform offscreen")
-        << "xcb" << QStringList{"-platform", "offscreen"} << "" << "-" << "" << true;
-    QTest::newRow("-display") << "xcb" << QStringList{"-display", ":1"} << "" << "-" << "" << true;
+    const auto riga = [](const char *nome, const char *piattaforma, const QStringList &argomenti,
+                         const char *display, const char *wayland, const char *socket,
+                         bool disponibile) {
+        QTest::newRow(nome) << QString(piattaforma) << argomenti << QString(display)
+                            << QString(wayland) << QString(socket) << disponibile;
+    };
+    riga("nothing", "-", {}, "", "-", "", false);
+    riga("X display", "-", {}, ":0", "-", "", true);
+    riga("Wayland socket named", "-", {}, "", "wayland-1", "wayland-1", true);
+    riga("Wayland name, no socket", "-", {}, "", "wayland-1", "", false);
+    riga("default Wayland socket", "-", {}, "", "-", "wayland-0", true);
+    riga("offscreen", "offscreen", {}, "", "-", "", true);
+    riga("xcb, no display", "xcb", {}, "", "-", "wayland-0", false);
+    riga("wayland, X display only", "wayland", {}, ":0", "-", "", false);
+    riga("list, the second works", "wayland;xcb:nomitshm", {}, ":0", "-", "", true);
+    riga("-platform offscreen", "xcb", {"-platform", "offscreen"}, "", "-", "", true);
+    riga("-display", "xcb", {"-display", ":1"}, "", "-", "", true);
 }
 
 // Before the application object: a screen Qt can open windows on, or the
@@ -423,8 +424,8 @@ void tst_mdiVelmora::schermoDisponibile()
     QFETCH(QString, socket);
     QFETCH(bool, disponibile);
 
-    const QList<QByteArray> nomi{"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY",
-                                 "WAYLAND_SOCKET", "XDG_RUNTIME_DIR"};
+    const QList<QByteArray> nomi{"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET",
+                                 "XDG_RUNTIME_DIR"};
     QList<QPair<bool, QByteArray>> salvate;
     for (const QByteArray &nome : nomi)
         salvate.append({qEnvironmentVariableIsSet(nome), qgetenv(nome)});

@@ -72,8 +72,8 @@ namespace {
 QStringList CartelleAssoluteDelPercorso()
 {
     QStringList assolute;
-    const QStringList voci = QString::fromLocal8Bit(qgetenv("PATH"))
-                                 .split(QDir::listSeparator(), Qt::SkipEmptyParts);
+    const QStringList voci =
+        QString::fromLocal8Bit(qgetenv("PATH")).split(QDir::listSeparator(), Qt::SkipEmptyParts);
     for (const QString &voce : voci) {
         if (QDir::isAbsolutePath(voce))
             assolute << voce;
