@@ -1,7 +1,8 @@
 #include "RigaComando.h"
-#include "common/Aspetto.h"
 #include "common/ImmaginiLista.h"
+#include "common/StileApplicazione.h"
 #include "shell/GestioneFinestre.h"
+#include "shell/SchermoDisponibile.h"
 #include "shell/TraduzioneQt.h"
 
 #include <QApplication>
@@ -11,9 +12,11 @@ int main(int argc, char *argv[])
     // Calculation options: sized and printed without windows or a display.
     if (ChiedeRigaComando(argc, argv))
         return EseguiRigaComando(argc, argv);
+    if (!SchermoDisponibile(argc, argv))
+        return SegnalaSchermoMancante();
     QApplication app(argc, argv);
-    Aspetto::ImpostaStileApplicazione();
     CaricaTraduzioneQt(app);
+    ImpostaStileApplicazione();
     QApplication::setWindowIcon(IconaApplicazione());
     CollegaMotoreAlleFinestre();
     // The wizard comes first; its "Fine" opens the main window.

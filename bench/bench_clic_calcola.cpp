@@ -4,6 +4,7 @@
 // to the input window, so every click loads a new result window as a user's
 // does. The worked example, sized at its starting height.
 
+#include "common/StileApplicazione.h"
 #include "input/frmCalFerSol.h"
 #include "results/frmOutPut2.h"
 #include "shell/GestioneFinestre.h"
@@ -99,6 +100,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     CaricaTraduzioneQt(app);
+    ImpostaStileApplicazione();
     QApplication::setWindowIcon(IconaApplicazione());
     CollegaMotoreAlleFinestre();
     // The first click of the process also draws the result window's

@@ -16,7 +16,7 @@ namespace {
 void PreparaProgetto()
 {
     Progetto = RecordProgetto{};
-    Progetto.SeparatoreDecimale = VociInput::RilevaSeparatoreDecimale();
+    Progetto.SeparatoreDecimale = Numeri::SeparatoreDecimale();
     InizializzaTabelle();
     Progetto.SpessoreST = Numeri::TestoInIntero(VociInput::SottoTravettoIniziale);
     ImpostaValoriIniziali();

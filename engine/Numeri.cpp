@@ -19,9 +19,8 @@ bool ESegno(QChar c, const QString &menoLocale)
 // empty string when the text is not a number.
 QByteArray FormaC(const QString &testo)
 {
-    const QLocale locale;
-    const QString separatore = locale.decimalPoint();
-    const QString meno = locale.negativeSign();
+    const QString separatore = SeparatoreDecimale();
+    const QString meno = QLocale().negativeSign();
     const QString t = testo.trimmed();
 
     QByteArray c;

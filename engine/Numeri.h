@@ -9,7 +9,9 @@
 // passes EUnNumero converts without surprise.
 namespace Numeri {
 
-// The locale's decimal separator, "," or ".".
+// The locale's decimal separator: "," or "." in most, "٫" in Arabic and
+// Persian ones. The one source of it for the whole program: the reading and
+// writing of numbers here, the input window's decimal key.
 QString SeparatoreDecimale();
 
 // True when the trimmed text is a finite number written with the locale's

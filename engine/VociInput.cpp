@@ -3,7 +3,6 @@
 #include "Numeri.h"
 #include "RecordProgetto.h"
 
-#include <QLocale>
 
 namespace VociInput {
 
@@ -23,15 +22,11 @@ QStringList ElencaSottoTravetti()
     return voci;
 }
 
-QString RilevaSeparatoreDecimale()
-{
-    return QLocale().toString(1.0 / 2).contains(u',') ? QStringLiteral(",") : QStringLiteral(".");
-}
-
 QString TastoConvertito(const QString &tasto)
 {
-    if (Progetto.SeparatoreDecimale == u"," && tasto == u".")
-        return QStringLiteral(",");
+    const QString &separatore = Progetto.SeparatoreDecimale;
+    if (tasto == u"." && !separatore.isEmpty() && separatore != u".")
+        return separatore;
     return tasto;
 }
 

@@ -19,11 +19,9 @@ QStringList ElencaSottoTravetti();
 inline const QString CopriferroIniziale = QStringLiteral("2");
 inline const QString SottoTravettoIniziale = QStringLiteral("4");
 
-// "," when the locale writes one half with a comma, otherwise ".".
-QString RilevaSeparatoreDecimale();
-
-// The decimal-key rule: under a decimal comma (SeparatoreDecimale of the
-// design record) a typed "." becomes ","; every other key stays as typed.
+// The decimal-key rule: wherever the decimal separator (SeparatoreDecimale of
+// the design record, from Numeri::SeparatoreDecimale) is not ".", a typed "."
+// becomes that separator, "," or "٫"; every other key stays as typed.
 QString TastoConvertito(const QString &tasto);
 
 } // namespace VociInput

@@ -134,6 +134,8 @@ void tst_FinestreCalcolo::esempioCompleto_data()
         << QLocale::Italian << "4 16 4 24 12 10 2,51 191 0,0725 0,42 1194,34 20 0,327";
     QTest::newRow("decimal point")
         << QLocale::English << "4 16 4 24 12 10 2.51 191 0.0725 0.42 1194.34 20 0.327";
+    QTest::newRow("Arabic decimal separator")
+        << QLocale::Arabic << "4 16 4 24 12 10 2٫51 191 0٫0725 0٫42 1194٫34 20 0٫327";
 }
 
 void tst_FinestreCalcolo::esempioCompleto()

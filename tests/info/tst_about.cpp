@@ -356,24 +356,44 @@ void tst_About::getKeyValue()
 void tst_About::strumentoSulPercorso_data()
 {
     QTest::addColumn<QStringList>("programmi"); // "-" before one not executable
+    QTest::addColumn<QString>("percorso");      // PATH, "%1" for the folder of the programs
     QTest::addColumn<QString>("avviato");
 
-    QTest::newRow("none") << QStringList{} << "";
-    QTest::newRow("the KDE centre") << QStringList{"kinfocenter"} << "kinfocenter";
-    QTest::newRow("the profiler first") << QStringList{"kinfocenter", "hardinfo"} << "hardinfo";
+    QTest::newRow("none") << QStringList{} << "%1"
+                          << "";
+    QTest::newRow("the KDE centre") << QStringList{"kinfocenter"} << "%1"
+                                    << "kinfocenter";
+    QTest::newRow("the profiler first") << QStringList{"kinfocenter", "hardinfo"} << "%1"
+                                        << "hardinfo";
     QTest::newRow("the newer profiler first")
-        << QStringList{"cpu-x", "hardinfo", "hardinfo2", "kinfocenter"} << "hardinfo2";
-    QTest::newRow("not executable") << QStringList{"-hardinfo2", "cpu-x"} << "cpu-x";
+        << QStringList{"cpu-x", "hardinfo", "hardinfo2", "kinfocenter"} << "%1"
+        << "hardinfo2";
+    QTest::newRow("not executable") << QStringList{"-hardinfo2", "cpu-x"} << "%1"
+                                    << "cpu-x";
+    // Started from the folder of the programs: relative entries of PATH
+    // point there, and are passed over.
+    QTest::newRow("the current folder first")
+        << QStringList{"hardinfo2", "kinfocenter"} << ".:/usr/bin"
+        << "";
+    QTest::newRow("a relative folder first")
+        << QStringList{"rel/hardinfo2", "rel/cpu-x"} << "rel:/usr/bin"
+        << "";
+    QTest::newRow("a relative folder after the folder")
+        << QStringList{"rel/hardinfo2", "cpu-x"} << "rel:%1"
+        << "cpu-x";
 }
 
-// On Linux: the stand-in answers the first key with a tool found on PATH,
-// which starts; without one, the box says so. Writing rights are refused.
+// On Linux: the stand-in answers the first key with a tool found in a folder
+// PATH names absolutely, which starts; without one, the box says so.
+// Writing rights are refused.
 void tst_About::strumentoSulPercorso()
 {
     QFETCH(QStringList, programmi);
+    QFETCH(QString, percorso);
     QFETCH(QString, avviato);
     QTemporaryDir cartella;
     const QDir dir(cartella.path());
+    QVERIFY(dir.mkpath(QStringLiteral("rel")));
     for (QString programma : programmi) {
         const bool eseguibile = !programma.startsWith(u'-');
         if (!eseguibile)
@@ -383,8 +403,19 @@ void tst_About::strumentoSulPercorso()
         file.write("#!/bin/sh\n/usr/bin/touch \"$0.avviato\"\n");
         file.setPermissions(file.permissions() | (eseguibile ? QFile::ExeOwner : QFile::ReadOwner));
     }
-    qputenv("PATH", QFile::encodeName(cartella.path()));
+    qputenv("PATH", QFile::encodeName(percorso.replace(QStringLiteral("%1"), cartella.path())));
+    const QString cartellaIniziale = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(cartella.path()));
+    const auto avviati = [&dir] {
+        return dir.entryList({QStringLiteral("*.avviato")}) +
+               QDir(dir.filePath(QStringLiteral("rel"))).entryList({QStringLiteral("*.avviato")});
+    };
 
+    const QString trovato = RegistroLinux::ProgrammaInformazioniSistema();
+    if (!trovato.isEmpty() && !trovato.startsWith(cartella.path())) {
+        QDir::setCurrent(cartellaIniziale);
+        QSKIP("a system-information tool is installed on this system");
+    }
     RegistroLinux registro;
     RegistroSistema::Chiave chiave = 0;
     QCOMPARE(
@@ -395,10 +426,11 @@ void tst_About::strumentoSulPercorso()
     finestra->Form_Load();
     RispostaAvviso risposta;
     QTest::mouseClick(finestra->cmdSysInfo, Qt::LeftButton);
+    QDir::setCurrent(cartellaIniziale);
     QCOMPARE(risposta.visti.size(), avviato.isEmpty() ? 1 : 0);
     if (!avviato.isEmpty())
         QTRY_VERIFY(dir.exists(avviato + QStringLiteral(".avviato")));
-    QCOMPARE(dir.entryList({QStringLiteral("*.avviato")}).size(), avviato.isEmpty() ? 0 : 1);
+    QCOMPARE(avviati().size(), avviato.isEmpty() ? 0 : 1);
 }
 
 QTEST_MAIN(tst_About)

@@ -4,8 +4,8 @@
 // access keys, typing, lists, options, focus changes, the about box, message
 // boxes answered every way, closing windows and the program, which then
 // starts again. After every action: no window twice, no box or popup left
-// open, no busy pointer, the toolbar in the set the loads and unloads so far
-// call for, the input fields as last typed or set, no input window hidden
+// open, no busy pointer, the toolbar in the set the loads, unloads and hidings
+// so far call for, the input fields as last typed or set, no input window hidden
 // with nothing in its place, result fields that are numbers, the wizard's
 // page and buttons in step. No timing: every step waits only for the events
 // it caused.
@@ -148,8 +148,9 @@ private:
     bool strumento;
 };
 
-// The loads and unloads of the windows, in the order they happen. A window
-// loads when it is shown the first time and unloads when it gets its Close.
+// The loads, unloads and hidings of the windows, in the order they happen. A
+// window loads when it is shown the first time, unloads when it gets its
+// Close and hides when its frame does.
 enum class Evento {
     CaricaPrincipale,
     CaricaInput,
@@ -157,12 +158,12 @@ enum class Evento {
     CaricaRisultati,
     ScaricaRisultati,
     CaricaDialogo,
-    ScaricaDialogoConRisultati,
-    ScaricaDialogoSenzaRisultati
+    ScaricaDialogo,
+    NascondiFiglia
 };
 
 // Answers each message box as soon as it opens, with a button chosen at
-// random, Enter or Esc, and sees every load and unload of a window.
+// random, Enter or Esc, and sees every load, unload and hiding of a window.
 class Osservatore : public QObject {
 public:
     struct Avviso {
@@ -192,6 +193,8 @@ protected:
                 AnnotaCaricamento(oggetto);
         } else if (evento->type() == QEvent::Close) {
             AnnotaScaricamento(oggetto);
+        } else if (evento->type() == QEvent::Hide) {
+            AnnotaNascosta(oggetto);
         }
         return false;
     }
@@ -227,13 +230,18 @@ private:
             return;
         }
         oggetto->setProperty("scimmiaScaricata", true);
-        if (nome == NomeInput)
-            eventi << Evento::ScaricaInput;
-        else if (nome == NomeRisultati)
-            eventi << Evento::ScaricaRisultati;
-        else
-            eventi << (OutPut2Caricata() ? Evento::ScaricaDialogoConRisultati
-                                         : Evento::ScaricaDialogoSenzaRisultati);
+        eventi << (nome == NomeInput       ? Evento::ScaricaInput
+                   : nome == NomeRisultati ? Evento::ScaricaRisultati
+                                           : Evento::ScaricaDialogo);
+    }
+
+    void AnnotaNascosta(QObject *oggetto)
+    {
+        const auto *cornice = qobject_cast<QMdiSubWindow *>(oggetto);
+        const QString nome =
+            cornice && cornice->widget() ? cornice->widget()->objectName() : QString();
+        if (nome == NomeInput || nome == NomeRisultati || nome == NomeDialogo)
+            eventi << Evento::NascondiFiglia;
     }
 
     // The answer comes from the box's own event loop, once it is running.
@@ -316,7 +324,6 @@ public:
 
     QMap<QString, int> azioni;
     int avvii = 0;
-    int eccezioniDialogo = 0;
     QMap<QString, int> accaduti; // loads, unloads and boxes, for the summary
 
 private:
@@ -326,6 +333,7 @@ private:
     QString Controlla();
     QString ControllaAvvisi(const QList<Osservatore::Avviso> &avvisi) const;
     QString ControllaBarra();
+    InsiemePulsanti InsiemeFinestraDavanti() const;
     QString ControllaInput() const;
     QString ControllaRisultati() const;
     QString ControllaAssistente() const;
@@ -365,7 +373,9 @@ private:
 
     ModelloInput modello;
     InsiemePulsanti insiemeAtteso = InsiemeFinestraChiusa;
-    bool dialogoSuperato = false; // a later load or unload replaced the dialog set
+    // The step unloaded or hid a window after its last load: the toolbar
+    // follows the window left in front.
+    bool segueFinestraDavanti = false;
     QPointer<mdiVelmora> principalePreparato;
     QPointer<QWidget> aboutPreparato;
     QStringList ultimeAzioni;
@@ -942,16 +952,15 @@ bool Passeggiata::ChiudiPrincipale()
 
 void Passeggiata::SeguiEventi()
 {
-    static const char *const nomi[] = {
-        "main window loads",       "input window loads",
-        "input window unloads",    "result window loads",
-        "result window unloads",   "revision dialog loads",
-        "revision dialog unloads", "revision dialog unloads, no result window"};
+    static const char *const nomi[] = {"main window loads",       "input window loads",
+                                       "input window unloads",    "result window loads",
+                                       "result window unloads",   "revision dialog loads",
+                                       "revision dialog unloads", "a child window hides"};
     for (const Osservatore::Avviso &avviso : std::as_const(osservatore.avvisi))
         ++accaduti[QStringLiteral("box \"%1\" answered %2").arg(avviso.testo, avviso.risposta)];
     for (Evento evento : std::as_const(osservatore.eventi)) {
         ++accaduti[QString::fromLatin1(nomi[int(evento)])];
-        const bool dialogoAperto = ModificaCaricata() != nullptr;
+        segueFinestraDavanti = false;
         switch (evento) {
         case Evento::CaricaPrincipale:
             insiemeAtteso = InsiemeFinestraChiusa;
@@ -960,33 +969,45 @@ void Passeggiata::SeguiEventi()
             insiemeAtteso = InsiemeAperto;
             modello.Carica();
             break;
-        case Evento::ScaricaInput:
-            insiemeAtteso = InsiemeFinestraChiusa;
-            modello.caricato = false;
-            break;
         case Evento::CaricaRisultati:
             insiemeAtteso = InsiemeRisultati;
             break;
-        case Evento::ScaricaRisultati:
-            insiemeAtteso = InsiemeAperto;
-            break;
         case Evento::CaricaDialogo:
             insiemeAtteso = InsiemeDialogo;
-            dialogoSuperato = false;
             break;
-        case Evento::ScaricaDialogoConRisultati:
-            // Confirmed, the result window loaded afresh; cancelled, it is
-            // given its set back. Either way the result set.
-            insiemeAtteso = InsiemeRisultati;
+        case Evento::ScaricaInput:
+            modello.caricato = false;
+            segueFinestraDavanti = true;
             break;
-        case Evento::ScaricaDialogoSenzaRisultati:
+        case Evento::ScaricaRisultati:
+        case Evento::ScaricaDialogo:
+        case Evento::NascondiFiglia:
+            segueFinestraDavanti = true;
             break;
         }
-        if (dialogoAperto && evento != Evento::CaricaDialogo)
-            dialogoSuperato = true;
     }
     osservatore.eventi.clear();
     osservatore.avvisi.clear();
+}
+
+// The set of the loaded child window on view nearest the front of the
+// workspace; the closed-window set when none is on view.
+InsiemePulsanti Passeggiata::InsiemeFinestraDavanti() const
+{
+    const QList<QMdiSubWindow *> cornici =
+        Registro.Principale->AreaFiglie()->subWindowList(QMdiArea::StackingOrder);
+    for (auto cornice = cornici.crbegin(); cornice != cornici.crend(); ++cornice) {
+        if (!(*cornice)->isVisible())
+            continue;
+        const QWidget *finestra = (*cornice)->widget();
+        if (finestra && finestra == ModificaCaricata())
+            return InsiemeDialogo;
+        if (finestra && finestra == OutPut2Caricata())
+            return InsiemeRisultati;
+        if (finestra && finestra == CalFerSolCaricata())
+            return InsiemeAperto;
+    }
+    return InsiemeFinestraChiusa;
 }
 
 QString Passeggiata::Controlla()
@@ -1068,32 +1089,32 @@ QString Passeggiata::ControllaAvvisi(const QList<Osservatore::Avviso> &avvisi) c
     return {};
 }
 
-// The toolbar shows the set of the last load or unload. That is also the
-// set of the windows now open (dialog, else result window, else input
-// window, else none), except while the revision dialog is open after the
-// result or input window loaded or unloaded behind it: the dialog applies
-// its set only when it loads.
+// The toolbar shows the set of the last window that loaded, unless a window
+// unloaded or hid after that: then the set of the window left in front, which
+// later changes of the window in front leave as it is. Either way the set
+// belongs to a window on view, or is the closed-window set when none is.
 QString Passeggiata::ControllaBarra()
 {
+    if (segueFinestraDavanti) {
+        insiemeAtteso = InsiemeFinestraDavanti();
+        segueFinestraDavanti = false;
+    }
     const QString stati = StatiBarra();
     if (stati != Stati(insiemeAtteso))
-        return QStringLiteral("toolbar %1, the last load or unload calls for %2")
+        return QStringLiteral("toolbar %1, the windows' loads and unloads call for %2")
             .arg(stati, Stati(insiemeAtteso));
-    InsiemePulsanti perLeFinestre = InsiemeFinestraChiusa;
-    if (ModificaCaricata())
-        perLeFinestre = InsiemeDialogo;
-    else if (OutPut2Caricata())
-        perLeFinestre = InsiemeRisultati;
-    else if (CalFerSolCaricata())
-        perLeFinestre = InsiemeAperto;
-    if (ModificaCaricata() && dialogoSuperato) {
-        if (stati != Stati(perLeFinestre))
-            ++eccezioniDialogo;
-        return {};
-    }
-    if (stati != Stati(perLeFinestre))
-        return QStringLiteral("toolbar %1, the windows open call for %2")
-            .arg(stati, Stati(perLeFinestre));
+    QStringList diFinestreInVista;
+    if (Visibile(CalFerSolCaricata()))
+        diFinestreInVista << Stati(InsiemeAperto);
+    if (Visibile(OutPut2Caricata()))
+        diFinestreInVista << Stati(InsiemeRisultati);
+    if (Visibile(ModificaCaricata()))
+        diFinestreInVista << Stati(InsiemeDialogo);
+    if (diFinestreInVista.isEmpty())
+        diFinestreInVista << Stati(InsiemeFinestraChiusa);
+    if (!diFinestreInVista.contains(stati))
+        return QStringLiteral("toolbar %1 belongs to no window on view (%2)")
+            .arg(stati, diFinestreInVista.join(u' '));
     return {};
 }
 
@@ -1194,9 +1215,25 @@ void tst_Scimmia::passeggiata_data()
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<quint32>("seme");
     QTest::addColumn<int>("passi");
-    QTest::newRow("decimal comma") << QLocale(QLocale::Italian, QLocale::Italy) << 7u << 3000;
-    QTest::newRow("decimal point")
-        << QLocale(QLocale::English, QLocale::UnitedStates) << 11u << 2000;
+    const QLocale virgola(QLocale::Italian, QLocale::Italy);
+    const QLocale punto(QLocale::English, QLocale::UnitedStates);
+    // Seeds of one's choosing, each in both locales: "SCIMMIA_SEMI=3,17".
+    // Without, two seeds whose walks soon leave the revision dialog open
+    // beside the other windows.
+    const QByteArray scelti = qgetenv("SCIMMIA_SEMI");
+    if (scelti.isEmpty()) {
+        QTest::newRow("decimal comma") << virgola << 15u << 3000;
+        QTest::newRow("decimal point") << punto << 12u << 2000;
+        return;
+    }
+    for (const QByteArray &testo : scelti.split(',')) {
+        bool ok = false;
+        const quint32 seme = testo.trimmed().toUInt(&ok);
+        if (!ok)
+            qFatal("SCIMMIA_SEMI: \"%s\" is not a seed", testo.constData());
+        QTest::addRow("decimal comma, seed %u", seme) << virgola << seme << 3000;
+        QTest::addRow("decimal point, seed %u", seme) << punto << seme << 2000;
+    }
 }
 
 void tst_Scimmia::passeggiata()
@@ -1212,10 +1249,8 @@ void tst_Scimmia::passeggiata()
         qInfo("%6d  %s", azione.value(), qPrintable(azione.key()));
     for (auto fatto = passeggiata.accaduti.cbegin(); fatto != passeggiata.accaduti.cend(); ++fatto)
         qInfo("%6d  %s", fatto.value(), qPrintable(fatto.key()));
-    qInfo("%d starts, %d pages printed, %d information tools started, %d times the dialog set "
-          "was replaced behind the dialog",
-          passeggiata.avvii, StampaFinta::pagine, ServiziFinti::avviati,
-          passeggiata.eccezioniDialogo);
+    qInfo("%d starts, %d pages printed, %d information tools started", passeggiata.avvii,
+          StampaFinta::pagine, ServiziFinti::avviati);
     QVERIFY2(errore.isEmpty(), qPrintable(errore));
 }
 

@@ -1,22 +1,28 @@
-// The main window: menus, toolbar, button-enable sets, size and centring, and
-// what closing it does to the other windows.
+// The main window: menus, toolbar, button-enable sets, size and centring,
+// what closing it does to the other windows, and whether there is a screen
+// to start it on.
 
 #include "common/Centratura.h"
 #include "common/ImmaginiLista.h"
 #include "shell/InsiemiPulsanti.h"
 #include "shell/RegistroFinestre.h"
+#include "shell/SchermoDisponibile.h"
 #include "shell/mdiVelmora.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -88,6 +94,9 @@ private slots:
 
     void chiusura_data();
     void chiusura();
+
+    void schermoDisponibile_data();
+    void schermoDisponibile();
 };
 
 void tst_mdiVelmora::initTestCase()
@@ -374,6 +383,86 @@ void tst_mdiVelmora::chiusura()
     QVERIFY(chiusureInput == 1 && chiusureRisultati == 1 && chiusureSplash == 1);
     EliminaFinestreChiuse();
     QVERIFY(!Registro.Principale && !Registro.CalFerSol && !Registro.OutPut2 && !Registro.Splash);
+}
+
+void tst_mdiVelmora::schermoDisponibile_data()
+{
+    QTest::addColumn<QString>("piattaforma"); // QT_QPA_PLATFORM, "-" unset
+    QTest::addColumn<QStringList>("argomenti");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("wayland"); // WAYLAND_DISPLAY, "-" unset
+    QTest::addColumn<QString>("socket");  // made under XDG_RUNTIME_DIR, "" none
+    QTest::addColumn<bool>("disponibile");
+
+    const auto riga = [](const char *nome, const char *piattaforma, const QStringList &argomenti,
+                         const char *display, const char *wayland, const char *socket,
+                         bool disponibile) {
+        QTest::newRow(nome) << QString(piattaforma) << argomenti << QString(display)
+                            << QString(wayland) << QString(socket) << disponibile;
+    };
+    riga("nothing", "-", {}, "", "-", "", false);
+    riga("X display", "-", {}, ":0", "-", "", true);
+    riga("Wayland socket named", "-", {}, "", "wayland-1", "wayland-1", true);
+    riga("Wayland name, no socket", "-", {}, "", "wayland-1", "", false);
+    riga("default Wayland socket", "-", {}, "", "-", "wayland-0", true);
+    riga("offscreen", "offscreen", {}, "", "-", "", true);
+    riga("xcb, no display", "xcb", {}, "", "-", "wayland-0", false);
+    riga("wayland, X display only", "wayland", {}, ":0", "-", "", false);
+    riga("list, the second works", "wayland;xcb:nomitshm", {}, ":0", "-", "", true);
+    riga("-platform offscreen", "xcb", {"-platform", "offscreen"}, "", "-", "", true);
+    riga("-display", "xcb", {"-display", ":1"}, "", "-", "", true);
+}
+
+// Before the application object: a screen Qt can open windows on, or the
+// one line that says there is none, instead of Qt's abort.
+void tst_mdiVelmora::schermoDisponibile()
+{
+    QFETCH(QString, piattaforma);
+    QFETCH(QStringList, argomenti);
+    QFETCH(QString, display);
+    QFETCH(QString, wayland);
+    QFETCH(QString, socket);
+    QFETCH(bool, disponibile);
+
+    const QList<QByteArray> nomi{"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET",
+                                 "XDG_RUNTIME_DIR"};
+    QList<QPair<bool, QByteArray>> salvate;
+    for (const QByteArray &nome : nomi)
+        salvate.append({qEnvironmentVariableIsSet(nome), qgetenv(nome)});
+    const auto ripristina = qScopeGuard([&] {
+        for (qsizetype i = 0; i < nomi.size(); ++i) {
+            if (salvate[i].first)
+                qputenv(nomi[i], salvate[i].second);
+            else
+                qunsetenv(nomi[i]);
+        }
+    });
+
+    QTemporaryDir cartella;
+    if (!socket.isEmpty()) {
+        QFile segnaposto(QDir(cartella.path()).filePath(socket));
+        QVERIFY(segnaposto.open(QIODevice::WriteOnly));
+    }
+    qunsetenv("WAYLAND_SOCKET");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(cartella.path()));
+    qputenv("DISPLAY", display.toLocal8Bit());
+    if (piattaforma == u"-")
+        qunsetenv("QT_QPA_PLATFORM");
+    else
+        qputenv("QT_QPA_PLATFORM", piattaforma.toLocal8Bit());
+    if (wayland == u"-")
+        qunsetenv("WAYLAND_DISPLAY");
+    else
+        qputenv("WAYLAND_DISPLAY", wayland.toLocal8Bit());
+
+    QList<QByteArray> testi{"predimvelmora"};
+    for (const QString &argomento : argomenti)
+        testi << argomento.toLocal8Bit();
+    QList<char *> argv;
+    for (QByteArray &testo : testi)
+        argv << testo.data();
+    argv << nullptr;
+    QCOMPARE(SchermoDisponibile(int(testi.size()), argv.data()), disponibile);
 }
 
 QTEST_MAIN(tst_mdiVelmora)

@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QProxyStyle>
-#include <QStyleFactory>
 #include <QToolButton>
 
 namespace {
@@ -26,38 +24,6 @@ protected:
             return;
         }
         QToolButton::keyPressEvent(evento);
-    }
-};
-
-// The measured style, with the message boxes' warning and question icons
-// drawn from our own pictures instead of the style's small bitmaps, and
-// their buttons plain words, as in the light look.
-class StileClassico : public QProxyStyle {
-public:
-    StileClassico()
-        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
-    {
-    }
-
-    int styleHint(StyleHint suggerimento, const QStyleOption *opzione, const QWidget *widget,
-                  QStyleHintReturn *ritorno) const override
-    {
-        if (suggerimento == SH_DialogButtonBox_ButtonsHaveIcons)
-            return 0;
-        return QProxyStyle::styleHint(suggerimento, opzione, widget, ritorno);
-    }
-
-    QIcon standardIcon(StandardPixmap icona, const QStyleOption *opzione,
-                       const QWidget *widget) const override
-    {
-        switch (icona) {
-        case SP_MessageBoxWarning:
-            return Aspetto::IconaSvg(QStringLiteral(":/common/Avviso.svg"));
-        case SP_MessageBoxQuestion:
-            return Aspetto::IconaSvg(QStringLiteral(":/common/Domanda.svg"));
-        default:
-            return QProxyStyle::standardIcon(icona, opzione, widget);
-        }
     }
 };
 
@@ -93,10 +59,6 @@ void ApplicaTavolozzaClassica(QWidget *finestra)
     finestra->setPalette(TavolozzaClassica());
 }
 
-void ImpostaStileApplicazione()
-{
-    QApplication::setStyle(new StileClassico);
-}
 
 QFont Arial(qreal punti, bool grassetto)
 {

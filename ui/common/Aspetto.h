@@ -29,12 +29,6 @@ QFont Arial(qreal punti, bool grassetto = false);
 QPalette TavolozzaClassica();
 void ApplicaTavolozzaClassica(QWidget *finestra);
 
-// The whole application in the style the windows are measured against, which
-// draws with the palettes above (a desktop style would change the sizes of
-// the boxes and buttons placed by the pixel), with message-box icons drawn
-// from pictures of ours, sharp at any screen scale.
-void ImpostaStileApplicazione();
-
 // Paints the widget's ground in the colour; with ancheCampi, the ground of its
 // text boxes and lists (the palette's Base) too.
 void ColoraSfondo(QWidget *widget, const QColor &colore, bool ancheCampi = false);

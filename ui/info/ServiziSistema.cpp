@@ -1,5 +1,6 @@
 #include "ServiziSistema.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -63,10 +64,32 @@ const QStringList RegistroLinux::ProgrammiInformazioniSistema{
     QStringLiteral("hardinfo2"), QStringLiteral("hardinfo"), QStringLiteral("kinfocenter"),
     QStringLiteral("cpu-x")};
 
+namespace {
+
+// The folders of PATH that name a place of their own. An empty, "." or
+// other relative entry means the current folder, wherever the program was
+// started from: a program of the tool's name lying there must not run.
+QStringList CartelleAssoluteDelPercorso()
+{
+    QStringList assolute;
+    const QStringList voci =
+        QString::fromLocal8Bit(qgetenv("PATH")).split(QDir::listSeparator(), Qt::SkipEmptyParts);
+    for (const QString &voce : voci) {
+        if (QDir::isAbsolutePath(voce))
+            assolute << voce;
+    }
+    return assolute;
+}
+
+} // namespace
+
 QString RegistroLinux::ProgrammaInformazioniSistema()
 {
+    const QStringList cartelle = CartelleAssoluteDelPercorso();
+    if (cartelle.isEmpty())
+        return {};
     for (const QString &programma : ProgrammiInformazioniSistema) {
-        const QString percorso = QStandardPaths::findExecutable(programma);
+        const QString percorso = QStandardPaths::findExecutable(programma, cartelle);
         if (!percorso.isEmpty())
             return percorso;
     }

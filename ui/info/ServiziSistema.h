@@ -74,7 +74,9 @@ public:
                      quint32 &dimensione) override;
     long ChiudiChiave(Chiave chiave) override;
 
-    // The full path of the first tool of the list found on PATH, or "".
+    // The full path of the first tool of the list found in the folders PATH
+    // names absolutely, or "". Relative entries are passed over: they would
+    // find a program in whatever folder the application was started from.
     static QString ProgrammaInformazioniSistema();
 
 private:

@@ -284,7 +284,7 @@ void frmCalFerSol::Form_Load()
 {
     if (QMdiSubWindow *cornice = CorniceDi(this))
         cornice->move(0, 0);
-    Progetto.SeparatoreDecimale = VociInput::RilevaSeparatoreDecimale();
+    Progetto.SeparatoreDecimale = Numeri::SeparatoreDecimale();
     InizializzaTabelle();
     RiempiListe();
     optTipoSolaio[0]->setChecked(true);
@@ -375,15 +375,17 @@ void frmCalFerSol::MantieniSelezioneDopoClic(QLineEdit *casella)
         casella->selectAll();
 }
 
-// Under a decimal comma a typed "." reaches the box as ",". Only typed keys
-// pass through here; pasted text is left as it is.
+// Wherever the decimal separator is not ".", a typed "." reaches the box as
+// that separator ("," or "٫"), as the numbers are read. Only typed keys pass
+// through here; pasted text is left as it is.
 bool frmCalFerSol::ConverteTastoDecimale(QLineEdit *casella, QKeyEvent *tasto)
 {
     const QString convertito = VociInput::TastoConvertito(tasto->text());
     if (convertito == tasto->text())
         return false;
-    QKeyEvent virgola(QEvent::KeyPress, Qt::Key_Comma, tasto->modifiers(), convertito,
-                      tasto->isAutoRepeat(), ushort(tasto->count()));
-    QCoreApplication::sendEvent(casella, &virgola);
+    QKeyEvent separatore(QEvent::KeyPress, Qt::Key(convertito.front().unicode()),
+                         tasto->modifiers(), convertito, tasto->isAutoRepeat(),
+                         ushort(tasto->count()));
+    QCoreApplication::sendEvent(casella, &separatore);
     return true;
 }

@@ -36,6 +36,46 @@ bool ApplicazioneInChiusura()
     return !Registro.Principale || Registro.Principale->InChiusura();
 }
 
+// The set a loaded child window gives the toolbar; the closed-window set for
+// anything else.
+InsiemePulsanti InsiemeDi(const QWidget *finestra)
+{
+    if (!finestra)
+        return InsiemeFinestraChiusa;
+    if (finestra == ModificaCaricata())
+        return InsiemeDialogo;
+    if (finestra == OutPut2Caricata())
+        return InsiemeRisultati;
+    if (finestra == CalFerSolCaricata())
+        return InsiemeAperto;
+    return InsiemeFinestraChiusa;
+}
+
+// The loaded child window on view nearest the front of the workspace, or
+// null. A window whose unload is running has already left the registry.
+QWidget *FinestraDavanti()
+{
+    if (!Registro.Principale)
+        return nullptr;
+    const QList<QMdiSubWindow *> cornici =
+        Registro.Principale->AreaFiglie()->subWindowList(QMdiArea::StackingOrder);
+    for (auto cornice = cornici.crbegin(); cornice != cornici.crend(); ++cornice) {
+        QWidget *finestra = (*cornice)->widget();
+        if ((*cornice)->isVisible() && InsiemeDi(finestra) != InsiemeFinestraChiusa)
+            return finestra;
+    }
+    return nullptr;
+}
+
+// Once a child window has unloaded or hidden, the toolbar offers the commands
+// of the one left in front: with the revision dialog open beside the other
+// windows, the set the last load applied may belong to a window no longer
+// there.
+void ApplicaInsiemeFinestraDavanti()
+{
+    ApplicaInsieme(InsiemeDi(FinestraDavanti()));
+}
+
 void StampaDaFinestra()
 {
     if (Registro.Principale)
@@ -89,10 +129,10 @@ void PosizionaACascata(QMdiSubWindow *cornice)
 void DopoScaricamentoRisultati(frmOutPut2 *finestra)
 {
     Registro.OutPut2 = nullptr;
-    ApplicaInsieme(InsiemeAperto);
     const bool daCodice = finestra->property(ProprietaScaricataDaCodice).toBool();
     if (!daCodice && !ApplicazioneInChiusura() && CalFerSolCaricata())
         MostraFinestra(CalFerSolCaricata());
+    ApplicaInsiemeFinestraDavanti();
 }
 
 // What the engine sees of the windows. The input controls are read by name;
@@ -141,11 +181,19 @@ public:
 
     void NascondiInput() override
     {
-        if (QMdiSubWindow *cornice = CorniceDi(CalFerSolCaricata()))
+        if (QMdiSubWindow *cornice = CorniceDi(CalFerSolCaricata())) {
             cornice->hide();
+            ApplicaInsiemeFinestraDavanti();
+        }
     }
 
-    void MostraFinestraRisultati() override { MostraFinestra(OutPut2Caricata()); }
+    // The results take the input window's place, in front of a revision
+    // dialog left open: the toolbar follows them.
+    void MostraFinestraRisultati() override
+    {
+        MostraFinestra(OutPut2Caricata());
+        ApplicaInsiemeFinestraDavanti();
+    }
 
     void MostraAvviso(const QString &testo, const QString &titolo) override
     {
@@ -186,7 +234,7 @@ frmCalFerSol *CaricaCalFerSol()
                      [] { ApplicaInsieme(InsiemeAperto); });
     QObject::connect(finestra, &frmCalFerSol::FinestraScaricata, [] {
         Registro.CalFerSol = nullptr;
-        ApplicaInsieme(InsiemeFinestraChiusa);
+        ApplicaInsiemeFinestraDavanti();
     });
     QObject::connect(finestra, &frmCalFerSol::StampaRichiesta, &StampaDaFinestra);
     AggiungiFigliaFissa(finestra, true)->show();
@@ -221,14 +269,13 @@ frmModifica *CaricaModifica()
     Registro.Modifica = finestra;
     QObject::connect(finestra, &frmModifica::FinestraCaricata,
                      [] { ApplicaInsieme(InsiemeDialogo); });
-    // Left without a confirmation, the dialog gives the toolbar and the
-    // keyboard back to the result window it came from.
+    // Left without a confirmation, the dialog gives the keyboard back to the
+    // result window it came from.
     QObject::connect(finestra, &frmModifica::FinestraScaricata, [](bool confermata) {
         Registro.Modifica = nullptr;
-        if (!confermata && OutPut2Caricata() && !ApplicazioneInChiusura()) {
-            ApplicaInsieme(InsiemeRisultati);
+        if (!confermata && OutPut2Caricata() && !ApplicazioneInChiusura())
             MostraFinestra(OutPut2Caricata());
-        }
+        ApplicaInsiemeFinestraDavanti();
     });
     QObject::connect(finestra, &frmModifica::ScaricaRisultatiRichiesto,
                      [] { ScaricaFinestra(OutPut2Caricata()); });
@@ -309,9 +356,14 @@ void TornaIndietro(QWidget *finestra)
 {
     // Going back from the input window itself would unload it with all the
     // user's entries; it only has to come to the front.
-    if (finestra != CalFerSolCaricata())
+    const bool scarica = finestra && finestra != CalFerSolCaricata();
+    if (scarica)
         ScaricaFinestra(finestra);
     MostraFinestra(CaricaCalFerSol());
+    // The unload left the toolbar to what was in front before the input
+    // window came back.
+    if (scarica)
+        ApplicaInsiemeFinestraDavanti();
 }
 
 void ApriModifica()
