@@ -16,6 +16,7 @@
 #include <cmath>
 #include <exception>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 namespace {
@@ -399,9 +400,13 @@ void LavoroStampa::Avvia()
     // The thread owns all it uses, so it may outlive this job and the
     // windows; it is left to end on its own, and the process need not wait
     // for it.
-    std::thread(Stampa, servizio, ponte, std::move(videata),
-                std::chrono::steady_clock::now() + attesa)
-        .detach();
+    try {
+        std::thread(Stampa, servizio, ponte, std::move(videata),
+                    std::chrono::steady_clock::now() + attesa)
+            .detach();
+    } catch (const std::system_error &eccezione) {
+        Concludi(false, QString::fromLocal8Bit(eccezione.what()));
+    }
 }
 
 void LavoroStampa::Stampa(std::shared_ptr<ServizioStampa> servizio, std::shared_ptr<Ponte> ponte,
