@@ -9,7 +9,7 @@ set -euo pipefail
 
 PACKAGES=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins
+    qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins libcups2-dev
     fonts-liberation
     libbenchmark-dev
     clang libclang-rt-dev

@@ -3,6 +3,7 @@
 // and menus with the windows and the toolbar it leaves.
 
 #include "RispostaDialoghi.h"
+#include "StampanteFinta.h"
 #include "StatoApplicazione.h"
 #include "common/AreaDisegno.h"
 #include "common/Twips.h"
@@ -507,19 +508,20 @@ void tst_Avvio::pulisci()
 // box and the wizard again from the toolbar.
 void tst_Avvio::percorsoCompleto()
 {
-    class Registrata : public DestinazioneStampa {
-    public:
-        bool StampaPagina(const QImage &immagine, QString &) override { return !immagine.isNull(); }
-    };
     Prepara(QStringLiteral("risultati"));
     Comanda(QStringLiteral("Modifica"));
     ModificaCaricata()->cmbNewHS->setCurrentText(QStringLiteral("20"));
     Clicca(ModificaCaricata()->cmdOk);
     QCOMPARE(OutPut2Caricata()->txtHTravetto->text(), QStringLiteral("20"));
 
-    Registro.Principale->ImpostaDestinazioneStampa(std::make_unique<Registrata>());
+    auto stampante = std::make_shared<StampanteFinta>();
+    Registro.Principale->ImpostaServizioStampa(stampante);
+    QSignalSpy stampata(Registro.Principale.data(), &mdiVelmora::StampaConclusa);
     RispostaDialoghi dialoghi({QMessageBox::Yes});
     Comanda(QStringLiteral("Stampa"));
+    QVERIFY(stampata.wait(10000));
+    QCOMPARE(stampata.first().first().toBool(), true);
+    QCOMPARE(stampante->Pdf().size(), 1);
     QCOMPARE(dialoghi.visti.size(), 1);
     QCOMPARE(dialoghi.senzaRisposta, 0);
 

@@ -42,6 +42,7 @@
 #include <QToolButton>
 #include <iterator>
 
+#include <atomic>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -59,8 +60,12 @@ const QString SysInfoNonDisponibile =
 
 // Every event the walk caused is handled before the next action, as the
 // event loop would between two user actions; deferred deletions included.
+// A printout, which runs on a thread of its own, is waited for, so that its
+// end and any box it brings fall into the same action on every run.
 void LasciaScorrereGliEventi()
 {
+    while (Registro.Principale && Registro.Principale->StampaInCorso())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -77,17 +82,21 @@ void DigitaTasti(QWidget *destinatario, const QString &testo)
     }
 }
 
-// A printer that takes every page without printing it, and sometimes fails.
-class StampaFinta : public DestinazioneStampa {
+// A printer that takes every page without printing it, and fails one page
+// in five. Called from the printing threads.
+class StampaFinta : public ServizioStampa {
 public:
-    explicit StampaFinta(std::function<bool()> fallisce)
-        : fallisce(std::move(fallisce))
+    bool TrovaPredefinita(StampanteTrovata &Stampante, QString &,
+                          std::chrono::milliseconds) override
     {
+        Stampante.Nome = QStringLiteral("Finta");
+        return true;
     }
 
-    bool StampaPagina(const QImage &immagine, QString &Errore) override
+    bool InviaPdf(const StampanteTrovata &, const QString &, QString &Errore,
+                  std::chrono::milliseconds) override
     {
-        if (immagine.isNull() || fallisce()) {
+        if (++chiamate % 5 == 0) {
             Errore = QStringLiteral("carta esaurita");
             return false;
         }
@@ -95,10 +104,10 @@ public:
         return true;
     }
 
-    static inline int pagine = 0;
+    static inline std::atomic<int> pagine = 0;
 
 private:
-    std::function<bool()> fallisce;
+    std::atomic<int> chiamate = 0;
 };
 
 // A system whose registry knows a system-information tool, or knows none;
@@ -416,8 +425,7 @@ void Passeggiata::PreparaPrincipale()
 {
     if (Registro.Principale && Registro.Principale != principalePreparato) {
         principalePreparato = Registro.Principale;
-        Registro.Principale->ImpostaDestinazioneStampa(
-            std::make_unique<StampaFinta>([this] { return Caso(5) == 0; }));
+        Registro.Principale->ImpostaServizioStampa(std::make_shared<StampaFinta>());
     }
     if (auto *about = qobject_cast<frmAbout *>(Registro.About.data());
         about && about != aboutPreparato) {
@@ -1250,7 +1258,7 @@ void tst_Scimmia::passeggiata()
     for (auto fatto = passeggiata.accaduti.cbegin(); fatto != passeggiata.accaduti.cend(); ++fatto)
         qInfo("%6d  %s", fatto.value(), qPrintable(fatto.key()));
     qInfo("%d starts, %d pages printed, %d information tools started", passeggiata.avvii,
-          StampaFinta::pagine, ServiziFinti::avviati);
+          StampaFinta::pagine.load(), ServiziFinti::avviati);
     QVERIFY2(errore.isEmpty(), qPrintable(errore));
 }
 

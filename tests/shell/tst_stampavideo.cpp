@@ -3,6 +3,7 @@
 
 #include "LetturaPdf.h"
 #include "RispostaDialoghi.h"
+#include "StampanteFinta.h"
 #include "shell/InsiemiPulsanti.h"
 #include "shell/Stampa.h"
 #include "shell/TraduzioneQt.h"
@@ -13,44 +14,20 @@
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QSignalSpy>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
-#include <stdexcept>
-
 Q_DECLARE_METATYPE(OrigineStampa)
+Q_DECLARE_METATYPE(StampanteFinta::Risposta)
 
 namespace {
 
-// Keeps every page it is given.
-class DestinazioneRegistrata : public DestinazioneStampa {
-public:
-    bool StampaPagina(const QImage &immagine, QString &) override
-    {
-        pagine << immagine;
-        return true;
-    }
-    QList<QImage> pagine;
-};
-
-// A printer that refuses the page, or breaks down altogether.
-class DestinazioneGuasta : public DestinazioneStampa {
-public:
-    explicit DestinazioneGuasta(bool lancia)
-        : lancia(lancia)
-    {
-    }
-    bool StampaPagina(const QImage &, QString &Errore) override
-    {
-        if (lancia)
-            throw std::runtime_error("memoria esaurita");
-        Errore = QStringLiteral("la stampante è spenta");
-        return false;
-    }
-    bool lancia;
-};
+using Risposta = StampanteFinta::Risposta;
+using namespace std::chrono_literals;
 
 // A window to print: a text box on a plain face, of a given size.
 QWidget *CreaMaschera(const QSize &misura, const QString &nome)
@@ -84,6 +61,19 @@ void ChiediStampa(mdiVelmora &finestra, OrigineStampa origine)
     }
 }
 
+// The PDF the printer was given, read back.
+ContenutoPdf PdfStampato(const StampanteFinta &stampante, const QString &percorso)
+{
+    const QList<QByteArray> pdf = stampante.Pdf();
+    if (pdf.size() != 1)
+        return {};
+    QFile file(percorso);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf.first()) != pdf.first().size())
+        return {};
+    file.close();
+    return LeggiPdf(percorso);
+}
+
 } // namespace
 
 class tst_StampaVideo : public QObject {
@@ -98,15 +88,19 @@ private slots:
     void rispostaNo();
     void paginaPdf_data();
     void paginaPdf();
-    void stampaLaFinestraAttiva();
+    void stampaLaFinestraAlSi();
     void fallimenti_data();
     void fallimenti();
 
 private:
-    // Main window with one child window showing, the open set applied.
-    mdiVelmora *CreaFinestra(const QSize &misuraFiglia = QSize(420, 260));
+    // Main window with one child window showing, the open set applied,
+    // printing on the given printer.
+    mdiVelmora *CreaFinestra(std::shared_ptr<ServizioStampa> servizio,
+                             const QSize &misuraFiglia = QSize(420, 260),
+                             std::chrono::milliseconds attesa = 5s);
 
     QPointer<mdiVelmora> finestra;
+    std::shared_ptr<StampanteFinta> finta;
     QTemporaryDir cartella;
 };
 
@@ -127,11 +121,19 @@ void tst_StampaVideo::init()
 void tst_StampaVideo::cleanup()
 {
     delete finestra;
+    // A printing thread still waiting on the printer ends now.
+    if (finta)
+        finta->Libera();
+    finta.reset();
+    QVERIFY(!QApplication::overrideCursor());
 }
 
-mdiVelmora *tst_StampaVideo::CreaFinestra(const QSize &misuraFiglia)
+mdiVelmora *tst_StampaVideo::CreaFinestra(std::shared_ptr<ServizioStampa> servizio,
+                                          const QSize &misuraFiglia,
+                                          std::chrono::milliseconds attesa)
 {
     finestra = new mdiVelmora;
+    finestra->ImpostaServizioStampa(std::move(servizio), attesa);
     finestra->show();
     QMdiSubWindow *cornice = finestra->AggiungiFiglia(CreaMaschera(misuraFiglia, "maschera"));
     cornice->show();
@@ -151,9 +153,9 @@ void tst_StampaVideo::rispostaNo_data()
 void tst_StampaVideo::rispostaNo()
 {
     QFETCH(OrigineStampa, origine);
-    CreaFinestra();
-    auto *registrata = new DestinazioneRegistrata;
-    finestra->ImpostaDestinazioneStampa(std::unique_ptr<DestinazioneStampa>(registrata));
+    finta = std::make_shared<StampanteFinta>();
+    CreaFinestra(finta);
+    QSignalSpy conclusa(finestra.data(), &mdiVelmora::StampaConclusa);
     QMdiSubWindow *attiva = finestra->AreaFiglie()->activeSubWindow();
 
     RispostaDialoghi risposte({QMessageBox::No});
@@ -173,7 +175,10 @@ void tst_StampaVideo::rispostaNo()
     testi.sort();
     QCOMPARE(testi, QStringList({"No", "Sì"}));
 
-    QVERIFY(registrata->pagine.isEmpty());
+    QVERIFY(!QApplication::overrideCursor());
+    QTest::qWait(50);
+    QVERIFY(conclusa.isEmpty());
+    QVERIFY(finta->Pdf().isEmpty());
     QCOMPARE(finestra->AreaFiglie()->currentSubWindow(), attiva);
     QCOMPARE(finestra->AreaFiglie()->subWindowList().size(), 1);
 }
@@ -182,126 +187,211 @@ void tst_StampaVideo::paginaPdf_data()
 {
     QTest::addColumn<OrigineStampa>("origine");
     QTest::addColumn<QSize>("misura");
-    QTest::newRow("window button, wide") << OrigineStampa::PulsanteFinestra << QSize(420, 260);
-    QTest::newRow("window button, tall") << OrigineStampa::PulsanteFinestra << QSize(260, 420);
-    QTest::newRow("File menu") << OrigineStampa::MenuFile << QSize(500, 380);
-    QTest::newRow("toolbar") << OrigineStampa::BarraStrumenti << QSize(613, 341);
+    QTest::addColumn<QPageSize::PageSizeId>("carta");
+    QTest::addColumn<qreal>("bordo"); // the printer's unprintable border, mm
+    QTest::addColumn<qreal>("margine");
+
+    QTest::newRow("window button, wide, A4")
+        << OrigineStampa::PulsanteFinestra << QSize(420, 260) << QPageSize::A4 << 0.0 << 15.0;
+    QTest::newRow("window button, tall, A4")
+        << OrigineStampa::PulsanteFinestra << QSize(260, 420) << QPageSize::A4 << 4.2 << 15.0;
+    QTest::newRow("File menu, Letter") << OrigineStampa::MenuFile << QSize(500, 380)
+                                       << QPageSize::Letter << 0.0 << 15.0;
+    QTest::newRow("toolbar, result window's size, wide border")
+        << OrigineStampa::BarraStrumenti << QSize(774, 475) << QPageSize::A4 << 20.0 << 20.0;
 }
 
 void tst_StampaVideo::paginaPdf()
 {
     QFETCH(OrigineStampa, origine);
     QFETCH(QSize, misura);
-    CreaFinestra(misura);
-    const QString percorso = cartella.filePath(QStringLiteral("videata.pdf"));
-    auto *pdf = new StampaSuPdf(percorso);
-    finestra->ImpostaDestinazioneStampa(std::unique_ptr<DestinazioneStampa>(pdf));
+    QFETCH(QPageSize::PageSizeId, carta);
+    QFETCH(qreal, bordo);
+    QFETCH(qreal, margine);
+    finta = std::make_shared<StampanteFinta>();
+    finta->carta = QPageLayout(QPageSize(carta), QPageLayout::Portrait,
+                               QMarginsF(bordo, bordo, bordo, bordo), QPageLayout::Millimeter);
+    CreaFinestra(finta, misura);
+    QSignalSpy conclusa(finestra.data(), &mdiVelmora::StampaConclusa);
 
     RispostaDialoghi risposte({QMessageBox::Yes});
     ChiediStampa(*finestra, origine);
+    QVERIFY(conclusa.wait(5000));
 
+    QCOMPARE(conclusa.first().at(0).toBool(), true);
     QCOMPARE(risposte.visti.size(), 1); // the question, no warning after it
-    QCOMPARE(pdf->PagineStampate, 1);
-    const ContenutoPdf contenuto = LeggiPdf(percorso);
+    const ContenutoPdf contenuto =
+        PdfStampato(*finta, cartella.filePath(QStringLiteral("videata.pdf")));
     QVERIFY(contenuto.completo);
     QCOMPARE(contenuto.pagine, 1);
     QCOMPARE(contenuto.immagini.size(), 1);
-    // The window's own pixels, not a rescaled copy.
-    const QWidget *figlia = finestra->AreaFiglie()->currentSubWindow()->widget();
-    QCOMPARE(contenuto.immagini.first(), figlia->size() * figlia->devicePixelRatioF());
+    QCOMPARE(contenuto.posizioni.size(), 1);
 
-    // Laid inside the margins, as large as they allow, proportions kept.
-    const QRect area = pdf->AreaStampabile;
-    const QRect immagine = pdf->ImmagineStampata;
-    QVERIFY(area.contains(immagine));
-    QVERIFY(immagine.width() == area.width() || immagine.height() == area.height());
-    const double attesa = double(misura.width()) / misura.height();
-    QVERIFY2(qAbs(double(immagine.width()) / immagine.height() - attesa) < 0.01 * attesa,
-             qPrintable(QStringLiteral("%1x%2").arg(immagine.width()).arg(immagine.height())));
     // The page turns to the window's orientation, so the picture is large.
-    QCOMPARE(area.width() > area.height(), misura.width() > misura.height());
+    QSizeF foglio = QPageSize(carta).size(QPageSize::Point);
+    if (misura.width() > misura.height())
+        foglio.transpose();
+    QVERIFY2(qAbs(contenuto.pagina.width() - foglio.width()) < 1 &&
+                 qAbs(contenuto.pagina.height() - foglio.height()) < 1,
+             qPrintable(QStringLiteral("%1x%2").arg(contenuto.pagina.width())
+                            .arg(contenuto.pagina.height())));
+    // Laid inside the margins, as large as they allow, across at the top,
+    // proportions kept.
+    const qreal punti = margine / 25.4 * 72;
+    const QRectF area = QRectF(QPointF(0, 0), foglio).adjusted(punti, punti, -punti, -punti);
+    const QRectF immagine = contenuto.posizioni.first();
+    // Qt rounds the printable area to whole points.
+    QVERIFY2(area.adjusted(-1, -1, 1, 1).contains(immagine),
+             qPrintable(QStringLiteral("%1,%2 %3x%4").arg(immagine.x()).arg(immagine.y())
+                            .arg(immagine.width()).arg(immagine.height())));
+    const QString dove = QStringLiteral("%1,%2 %3x%4 in %5,%6 %7x%8")
+                             .arg(immagine.x()).arg(immagine.y()).arg(immagine.width())
+                             .arg(immagine.height()).arg(area.x()).arg(area.y())
+                             .arg(area.width()).arg(area.height());
+    QVERIFY2(qAbs(immagine.width() - area.width()) < 1.5 ||
+                 qAbs(immagine.height() - area.height()) < 1.5,
+             qPrintable(dove));
+    QVERIFY2(qAbs(immagine.top() - area.top()) < 1, qPrintable(dove));
+    QVERIFY2(qAbs(immagine.center().x() - area.center().x()) < 1, qPrintable(dove));
+    const double attesa = double(misura.width()) / misura.height();
+    QVERIFY(qAbs(immagine.width() / immagine.height() - attesa) < 0.01 * attesa);
+
+    // Drawn at 300 pixels an inch of paper or more, but not wastefully more.
+    const QSize pixel = contenuto.immagini.first();
+    QVERIFY(qAbs(pixel.height() - double(pixel.width()) * misura.height() / misura.width()) <= 1);
+    const double ppi = pixel.width() / (immagine.width() / 72);
+    QVERIFY2(ppi >= 300 && ppi < 360, qPrintable(QString::number(ppi)));
 }
 
-void tst_StampaVideo::stampaLaFinestraAttiva()
+void tst_StampaVideo::stampaLaFinestraAlSi()
 {
     // The input window stays loaded but hidden while the results show; the
-    // printout is the results as they look now, an entry typed a moment ago included.
-    CreaFinestra(QSize(420, 260));
+    // printout is the results as they look at the answer, an entry made a
+    // moment before included and one made while the page travels left out.
+    finta = std::make_shared<StampanteFinta>(Risposta::Tace);
+    CreaFinestra(finta, QSize(420, 260));
     QMdiSubWindow *risultati = finestra->AggiungiFiglia(CreaMaschera(QSize(300, 330), "risultati"));
     risultati->show();
     finestra->AreaFiglie()->subWindowList().first()->hide();
     finestra->AreaFiglie()->setActiveSubWindow(risultati);
-    const QImage primaDiScrivere = risultati->widget()->grab().toImage();
-    QTest::keyClicks(risultati->widget()->findChild<QLineEdit *>(), "12,5");
-    auto *registrata = new DestinazioneRegistrata;
-    finestra->ImpostaDestinazioneStampa(std::unique_ptr<DestinazioneStampa>(registrata));
+    auto *testo = risultati->widget()->findChild<QLineEdit *>();
+    // Without the focus, so that the answer box taking it changes nothing.
+    testo->setFocusPolicy(Qt::NoFocus);
+    const QImage primaDiScrivere = RitraiFinestra(*risultati->widget());
+    testo->setText(QStringLiteral("12,5"));
+    const QImage alSi = RitraiFinestra(*risultati->widget());
+    QVERIFY(alSi != primaDiScrivere);
+    QSignalSpy conclusa(finestra.data(), &mdiVelmora::StampaConclusa);
 
     RispostaDialoghi risposte({QMessageBox::Yes});
     ChiediStampa(*finestra, OrigineStampa::BarraStrumenti);
+    // The windows answer while the printer is looked up, under the busy pointer.
+    QVERIFY(QApplication::overrideCursor());
+    QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    testo->setText(QStringLiteral("99"));
+    QCoreApplication::processEvents();
+    finta->Libera();
+    QVERIFY(conclusa.wait(5000));
 
-    QCOMPARE(registrata->pagine.size(), 1);
-    QVERIFY(registrata->pagine.first() != primaDiScrivere);
-    QCOMPARE(registrata->pagine.first(), risultati->widget()->grab().toImage());
+    QCOMPARE(conclusa.first().at(0).toBool(), true);
+    const ContenutoPdf contenuto =
+        PdfStampato(*finta, cartella.filePath(QStringLiteral("videata.pdf")));
+    QCOMPARE(contenuto.figure.size(), 1);
+    const auto Pixel = [](QImage immagine) {
+        immagine.setDevicePixelRatio(1);
+        return immagine.convertToFormat(QImage::Format_RGB888);
+    };
+    QCOMPARE(contenuto.figure.first(), Pixel(alSi));
+    QVERIFY(contenuto.figure.first() != Pixel(RitraiFinestra(*risultati->widget())));
 }
 
 void tst_StampaVideo::fallimenti_data()
 {
     QTest::addColumn<OrigineStampa>("origine");
-    QTest::addColumn<QString>("guasto");
-    QTest::addColumn<QString>("motivo"); // empty: the failure is not shown
+    QTest::addColumn<QString>("guasto"); // what fails: the window, a stand-in or the real server
+    QTest::addColumn<Risposta>("ricerca");
+    QTest::addColumn<Risposta>("invio");
+    QTest::addColumn<QString>("motivo"); // a pattern; empty: the failure is not shown
 
     const QString senzaFinestra = QStringLiteral("nessuna finestra da stampare");
-    const QString fileNegato = QStringLiteral("la stampante non ha accettato il lavoro");
     const QString spenta = QStringLiteral("la stampante è spenta");
     const QString eccezione = QStringLiteral("memoria esaurita");
-    const QString senzaStampante = QStringLiteral("non è impostata una stampante predefinita");
+    const QString cercaMuta = QStringLiteral("il server di stampa non ha risposto in 1 s");
+    const QString inviaMuta = QStringLiteral("il server di stampa non ha preso la pagina in 1 s");
+    const QString senzaServer =
+        QStringLiteral("il server di stampa localhost:1 non è raggiungibile \\(.+\\)");
+    const QString serverMuto =
+        QStringLiteral("il server di stampa 127\\.0\\.0\\.1:\\d+ non risponde");
+    const Risposta ok = Risposta::Accetta;
 
-    QTest::newRow("button, no window")
-        << OrigineStampa::PulsanteFinestra << "finestra" << senzaFinestra;
-    QTest::newRow("button, unwritable file")
-        << OrigineStampa::PulsanteFinestra << "file" << fileNegato;
-    QTest::newRow("button, printer off") << OrigineStampa::PulsanteFinestra << "spenta" << spenta;
-    QTest::newRow("button, printer throws")
-        << OrigineStampa::PulsanteFinestra << "eccezione" << eccezione;
-    QTest::newRow("button, no default printer")
-        << OrigineStampa::PulsanteFinestra << "predefinita" << senzaStampante;
-    QTest::newRow("menu, printer off") << OrigineStampa::MenuFile << "spenta" << spenta;
-    QTest::newRow("toolbar, no window") << OrigineStampa::BarraStrumenti << "finestra"
-                                        << "";
-    QTest::newRow("toolbar, unwritable file") << OrigineStampa::BarraStrumenti << "file"
-                                              << "";
-    QTest::newRow("toolbar, no default printer") << OrigineStampa::BarraStrumenti << "predefinita"
-                                                 << "";
-    QTest::newRow("toolbar, printer off") << OrigineStampa::BarraStrumenti << "spenta"
-                                          << "";
-    QTest::newRow("toolbar, printer throws") << OrigineStampa::BarraStrumenti << "eccezione"
-                                             << "";
+    for (const auto &[origine, nome] : {std::pair(OrigineStampa::PulsanteFinestra, "button"),
+                                        std::pair(OrigineStampa::MenuFile, "menu"),
+                                        std::pair(OrigineStampa::BarraStrumenti, "toolbar")}) {
+        const bool mostrato = origine != OrigineStampa::BarraStrumenti;
+        const auto riga = [&](const char *caso, const char *guasto, Risposta ricerca,
+                              Risposta invio, const QString &motivo) {
+            QTest::addRow("%s, %s", nome, caso) << origine << QString::fromLatin1(guasto)
+                                                << ricerca << invio
+                                                << (mostrato ? motivo : QString());
+        };
+        riga("no window", "finestra", ok, ok, senzaFinestra);
+        riga("window hidden", "nascosta", ok, ok, senzaFinestra);
+        riga("printer off", "finta", Risposta::Rifiuta, ok, spenta);
+        riga("printer throws", "finta", Risposta::Lancia, ok, eccezione);
+        riga("page refused after it was drawn", "finta", ok, Risposta::Rifiuta, spenta);
+        riga("throws after the page was drawn", "finta", ok, Risposta::Lancia, eccezione);
+        riga("lookup never answers", "finta", Risposta::Tace, ok, cercaMuta);
+        riga("sending never answers", "finta", ok, Risposta::Tace, inviaMuta);
+        riga("no print server", "cups", ok, ok, senzaServer);
+        // Waits for the real print system to give up: once is enough.
+        if (origine == OrigineStampa::PulsanteFinestra)
+            riga("silent print server", "muto", ok, ok, serverMuto);
+    }
 }
 
 void tst_StampaVideo::fallimenti()
 {
     QFETCH(OrigineStampa, origine);
     QFETCH(QString, guasto);
+    QFETCH(Risposta, ricerca);
+    QFETCH(Risposta, invio);
     QFETCH(QString, motivo);
 
-    CreaFinestra();
+    finta = std::make_shared<StampanteFinta>(ricerca, invio);
+    // A server that takes the connection and never says a word.
+    QTcpServer muto;
+    std::shared_ptr<ServizioStampa> servizio = finta;
+    std::chrono::milliseconds attesa = 1s;
+    if (guasto == QLatin1String("cups") || guasto == QLatin1String("muto")) {
+        servizio = std::make_shared<ServizioCups>();
+        attesa = 3s;
+    }
+    CreaFinestra(servizio, QSize(420, 260), attesa);
     if (guasto == QLatin1String("finestra")) {
         finestra->AreaFiglie()->closeAllSubWindows();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        finestra->ImpostaDestinazioneStampa(std::make_unique<DestinazioneRegistrata>());
-    } else if (guasto == QLatin1String("file")) {
-        const QString percorso = cartella.filePath(QStringLiteral("manca/videata.pdf"));
-        finestra->ImpostaDestinazioneStampa(std::make_unique<StampaSuPdf>(percorso));
-    } else if (guasto == QLatin1String("predefinita")) {
-        finestra->ImpostaDestinazioneStampa(std::make_unique<StampantePredefinita>());
-    } else {
-        finestra->ImpostaDestinazioneStampa(
-            std::make_unique<DestinazioneGuasta>(guasto == QLatin1String("eccezione")));
+    } else if (guasto == QLatin1String("nascosta")) {
+        finestra->AreaFiglie()->currentSubWindow()->hide();
+    }
+    QSignalSpy conclusa(finestra.data(), &mdiVelmora::StampaConclusa);
+    if (guasto == QLatin1String("muto")) {
+        QVERIFY(muto.listen(QHostAddress::LocalHost));
+        // The printing thread reads the server's address as it starts.
+        qputenv("CUPS_SERVER", QByteArray("127.0.0.1:") + QByteArray::number(muto.serverPort()));
     }
 
     RispostaDialoghi risposte({QMessageBox::Yes, QMessageBox::Ok});
     ChiediStampa(*finestra, origine);
+    QVERIFY(conclusa.count() == 1 || conclusa.wait(5000));
+    qputenv("CUPS_SERVER", "localhost:1");
 
+    QCOMPARE(conclusa.first().at(0).toBool(), false);
+    const QString perche = conclusa.first().at(1).toString();
+    QVERIFY2(QRegularExpression(QStringLiteral("^(%1)$").arg(
+                                    motivo.isEmpty() ? QStringLiteral(".+") : motivo))
+                 .match(perche)
+                 .hasMatch(),
+             qPrintable(perche));
     QCOMPARE(risposte.senzaRisposta, 0);
     if (motivo.isEmpty()) {
         QCOMPARE(risposte.visti.size(), 1);
@@ -311,11 +401,14 @@ void tst_StampaVideo::fallimenti()
         QCOMPARE(avviso.titolo, QStringLiteral("FELTRANOVA"));
         QCOMPARE(avviso.icona, QMessageBox::Warning);
         QCOMPARE(avviso.pulsanti, QMessageBox::Ok);
-        QCOMPARE(avviso.testo, QStringLiteral("Stampa non riuscita: %1.").arg(motivo));
+        QCOMPARE(avviso.testo, QStringLiteral("Stampa non riuscita: %1.")
+                                   .arg(conclusa.first().at(1).toString()));
     }
-    // The program carries on.
+    QVERIFY(finta->Pdf().isEmpty());
+    // The program carries on, the pointer back to normal.
     QVERIFY(finestra->isVisible());
     QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(!QApplication::overrideCursor());
 }
 
 QTEST_MAIN(tst_StampaVideo)

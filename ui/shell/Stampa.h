@@ -1,48 +1,112 @@
 #pragma once
 
+#include "common/Clessidra.h"
+
 #include <QImage>
-#include <QRect>
+#include <QObject>
+#include <QPageLayout>
+#include <QRectF>
 #include <QString>
+#include <QTimer>
 
-class QPrinter;
+#include <chrono>
+#include <memory>
 
-// Where the printed screen goes: one page carrying one image. The program
-// prints on the default printer; tests print into a PDF file.
-class DestinazioneStampa {
-public:
-    virtual ~DestinazioneStampa() = default;
+class QWidget;
 
-    // Prints the image alone on one page and sends the page on at once.
-    // On failure returns false and says why in Errore (Italian, lower case,
-    // ready to follow "Stampa non riuscita: ").
-    virtual bool StampaPagina(const QImage &immagine, QString &Errore) = 0;
+// The printer a page is sent to: its queue and the paper it prints on by
+// default, with the margins its hardware cannot print.
+struct StampanteTrovata {
+    QString Nome;
+    QPageLayout Carta;
 };
 
-// The system's default printer, without a dialog.
-class StampantePredefinita : public DestinazioneStampa {
+// The print system. Its calls may wait long on a print server that does not
+// answer, so they run on a thread of their own, never on the window thread:
+// they may use no widget and no window, and must return within about the
+// time given, or as soon after it as they can. On failure they return false
+// and say why in Errore (Italian, lower case, ready to follow
+// "Stampa non riuscita: ").
+class ServizioStampa {
 public:
-    bool StampaPagina(const QImage &immagine, QString &Errore) override;
+    virtual ~ServizioStampa() = default;
+
+    // The default printer, provided it takes jobs.
+    virtual bool TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore,
+                                  std::chrono::milliseconds attesa) = 0;
+
+    // Hands the one-page PDF file over to the printer's queue; it may be
+    // removed as soon as this returns.
+    virtual bool InviaPdf(const StampanteTrovata &Stampante, const QString &percorso,
+                          QString &Errore, std::chrono::milliseconds attesa) = 0;
 };
 
-// A PDF file, rewritten on each page. Keeps the layout of the last page, in
-// the printer's device pixels, so it can be checked without reading the file.
-class StampaSuPdf : public DestinazioneStampa {
+// The system's CUPS server, as the environment and the user's settings name
+// it; its default destination, without a dialog.
+class ServizioCups : public ServizioStampa {
 public:
-    explicit StampaSuPdf(const QString &percorso);
-
-    bool StampaPagina(const QImage &immagine, QString &Errore) override;
-
-    QString Percorso;
-    int PagineStampate = 0;
-    QRect AreaStampabile;   // inside the margins
-    QRect ImmagineStampata; // where the image went, same coordinates
+    bool TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore,
+                          std::chrono::milliseconds attesa) override;
+    bool InviaPdf(const StampanteTrovata &Stampante, const QString &percorso, QString &Errore,
+                  std::chrono::milliseconds attesa) override;
 };
+
+// The density the printed window is drawn at, on A4 and Letter paper.
+inline constexpr double PuntiPerPollice = 300;
+
+// How many image pixels a pixel of a window of that size takes so that it
+// prints at PuntiPerPollice or more on A4 or Letter, whichever way it is laid.
+qreal ScalaRitratto(const QSize &finestra);
+
+// The window's client area as it shows now, every control, picture and text,
+// drawn at ScalaRitratto on white (the paper).
+QImage RitraiFinestra(QWidget &finestra);
+
+// Landscape for a window wider than tall, with margins of at least 15 mm, or
+// the printer's own if wider.
+QPageLayout ImpaginaVideata(const QPageLayout &carta, const QSize &videata);
 
 // The largest rectangle with the image's proportions that fits in the area,
 // across its full width or height, centred across and at the top.
-QRect AdattaImmagine(const QSize &immagine, const QRect &area);
+QRectF AdattaImmagine(const QSizeF &immagine, const QRectF &area);
 
-// Lays the image out on one page of a printer set up by the caller.
-// Area and Posizione receive the layout actually used.
-bool StampaImmagine(QPrinter &stampante, const QImage &immagine, QString &Errore,
-                    QRect *Area = nullptr, QRect *Posizione = nullptr);
+// Writes the picture alone on one page laid out by ImpaginaVideata, kept
+// pixel for pixel (no lossy compression).
+bool ScriviPaginaPdf(const QImage &videata, const QPageLayout &carta, const QString &percorso,
+                     QString &Errore);
+
+// One printout on its way: the printer is looked up, the page written and
+// handed over on a thread of its own, so the windows keep answering, under
+// the busy pointer. Ends exactly once with Concluso, at the latest when the
+// time allowed runs out; a result that comes after that, or after this
+// object is gone, is dropped, and a page whose job has given up is not sent.
+class LavoroStampa : public QObject {
+    Q_OBJECT
+
+public:
+    LavoroStampa(std::shared_ptr<ServizioStampa> servizio, QImage videata,
+                 std::chrono::milliseconds attesa, QObject *parent = nullptr);
+    ~LavoroStampa() override;
+
+    void Avvia();
+
+signals:
+    void Concluso(bool stampata, const QString &errore);
+
+private:
+    struct Ponte;
+    enum class Fase { Ricerca, Scrittura, Invio };
+
+    static void Stampa(std::shared_ptr<ServizioStampa> servizio, std::shared_ptr<Ponte> ponte,
+                       QImage videata, std::chrono::steady_clock::time_point scadenza);
+    void TempoScaduto();
+    void Concludi(bool stampata, const QString &errore);
+
+    std::shared_ptr<ServizioStampa> servizio;
+    QImage videata;
+    std::chrono::milliseconds attesa;
+    std::shared_ptr<Ponte> ponte;
+    QTimer scadenza;
+    Clessidra clessidra; // from the answer until the printout ends
+    bool concluso = false;
+};

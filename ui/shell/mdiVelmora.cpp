@@ -4,6 +4,7 @@
 #include "Stampa.h"
 #include "common/Aspetto.h"
 #include "common/Centratura.h"
+#include "common/Clessidra.h"
 #include "common/ImmaginiLista.h"
 #include "common/Twips.h"
 
@@ -88,7 +89,8 @@ bool ScriveConAlt(const QKeyEvent &tasto)
 mdiVelmora::mdiVelmora(QWidget *parent)
     : QMainWindow(parent)
     , area(new AreaLavoro(this))
-    , destinazioneStampa(std::make_unique<StampantePredefinita>())
+    , servizioStampa(std::make_shared<ServizioCups>())
+    , attesaStampa(std::chrono::seconds(10))
 {
     setObjectName(QStringLiteral("mdiVelmora"));
     Aspetto::ApplicaTavolozzaClassica(this);
@@ -306,9 +308,11 @@ QMdiSubWindow *mdiVelmora::AggiungiFiglia(QWidget *finestra)
     return cornice;
 }
 
-void mdiVelmora::ImpostaDestinazioneStampa(std::unique_ptr<DestinazioneStampa> destinazione)
+void mdiVelmora::ImpostaServizioStampa(std::shared_ptr<ServizioStampa> servizio,
+                                       std::chrono::milliseconds attesa)
 {
-    destinazioneStampa = std::move(destinazione);
+    servizioStampa = std::move(servizio);
+    attesaStampa = attesa;
 }
 
 void mdiVelmora::StampaVideo(OrigineStampa origine)
@@ -316,16 +320,30 @@ void mdiVelmora::StampaVideo(OrigineStampa origine)
     if (!ConfermaStampa())
         return;
     QString errore;
-    bool stampata = false;
-    try {
-        stampata = StampaFinestraAttiva(errore);
-    } catch (const std::exception &eccezione) {
-        errore = QString::fromLocal8Bit(eccezione.what());
-    } catch (...) {
-        errore = QStringLiteral("errore imprevisto");
+    QImage videata;
+    {
+        // Busy from the answer on: the printing job keeps the pointer once it starts.
+        const Clessidra clessidra;
+        try {
+            videata = RitraiFinestraAttiva(errore);
+        } catch (const std::exception &eccezione) {
+            errore = QString::fromLocal8Bit(eccezione.what());
+        } catch (...) {
+            errore = QStringLiteral("errore imprevisto");
+        }
     }
-    if (!stampata && origine != OrigineStampa::BarraStrumenti)
-        AvvisaStampaFallita(errore);
+    if (videata.isNull()) {
+        FineStampa(origine, false, errore);
+        return;
+    }
+    auto *lavoro = new LavoroStampa(servizioStampa, std::move(videata), attesaStampa, this);
+    connect(lavoro, &LavoroStampa::Concluso, this,
+            [this, origine](bool stampata, const QString &motivo) {
+                --stampeInCorso;
+                FineStampa(origine, stampata, motivo);
+            });
+    ++stampeInCorso;
+    lavoro->Avvia();
 }
 
 bool mdiVelmora::ConfermaStampa()
@@ -336,20 +354,28 @@ bool mdiVelmora::ConfermaStampa()
     return domanda.exec() == QMessageBox::Yes;
 }
 
-bool mdiVelmora::StampaFinestraAttiva(QString &Errore)
+// Taken at the answer, before anything on screen can change.
+QImage mdiVelmora::RitraiFinestraAttiva(QString &Errore)
 {
     // The current child window stays current while the question box has the
     // focus, unlike the active one.
     const QMdiSubWindow *attiva = area->currentSubWindow();
     if (!attiva || !attiva->widget() || !attiva->isVisible()) {
         Errore = QStringLiteral("nessuna finestra da stampare");
-        return false;
+        return {};
     }
-    if (!destinazioneStampa) {
+    if (!servizioStampa) {
         Errore = QStringLiteral("nessuna stampante");
-        return false;
+        return {};
     }
-    return destinazioneStampa->StampaPagina(attiva->widget()->grab().toImage(), Errore);
+    return RitraiFinestra(*attiva->widget());
+}
+
+void mdiVelmora::FineStampa(OrigineStampa origine, bool stampata, const QString &errore)
+{
+    if (!stampata && origine != OrigineStampa::BarraStrumenti)
+        AvvisaStampaFallita(errore);
+    emit StampaConclusa(stampata, errore);
 }
 
 void mdiVelmora::AvvisaStampaFallita(const QString &motivo)

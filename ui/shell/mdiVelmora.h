@@ -2,12 +2,14 @@
 
 #include "InsiemiPulsanti.h"
 
+#include <QImage>
 #include <QMainWindow>
 #include <QMargins>
 
+#include <chrono>
 #include <memory>
 
-class DestinazioneStampa;
+class ServizioStampa;
 class QAbstractButton;
 class QKeyEvent;
 class QAction;
@@ -40,7 +42,10 @@ public:
     void AbilitaPulsanti(const InsiemePulsanti &insieme);
 
     // Asks "Stampare la videata?" and prints the active child window's client
-    // area on one page. Never throws; failures are reported as OrigineStampa says.
+    // area, as it shows at the answer, on one page. Returns at once: the page
+    // travels while the windows keep answering, under the busy pointer, and
+    // StampaConclusa follows. Never throws; failures are reported as
+    // OrigineStampa says.
     void StampaVideo(OrigineStampa origine = OrigineStampa::PulsanteFinestra);
 
     // Places a window in the workspace as a child window; the child window
@@ -52,8 +57,18 @@ public:
     // True while closing: the child windows' unloads then change nothing else.
     bool InChiusura() const { return chiusuraInCorso; }
 
-    // Replaces the default printer, e.g. with a PDF file.
-    void ImpostaDestinazioneStampa(std::unique_ptr<DestinazioneStampa> destinazione);
+    // True from the answer "Sì" until that printout has ended.
+    bool StampaInCorso() const { return stampeInCorso > 0; }
+
+    // Replaces the system's print server, and the time a printout may take
+    // before it is given up.
+    void ImpostaServizioStampa(std::shared_ptr<ServizioStampa> servizio,
+                               std::chrono::milliseconds attesa = std::chrono::seconds(10));
+
+signals:
+    // Each printout asked for and confirmed ends with this, once; errore
+    // says why it failed.
+    void StampaConclusa(bool stampata, const QString &errore);
 
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
@@ -74,7 +89,8 @@ private:
     QAction *AggiungiPulsante(const QString &chiave, const QString &suggerimento, int immagine);
 
     bool ConfermaStampa();
-    bool StampaFinestraAttiva(QString &Errore);
+    QImage RitraiFinestraAttiva(QString &Errore);
+    void FineStampa(OrigineStampa origine, bool stampata, const QString &errore);
     void AvvisaStampaFallita(const QString &motivo);
 
     void ChiudiFigliEFinestre();
@@ -89,7 +105,9 @@ private:
     QMenu *mnuAiuto = nullptr;
     QAction *itemStampa = nullptr;
     QAction *itemEsci = nullptr;
-    std::unique_ptr<DestinazioneStampa> destinazioneStampa;
+    std::shared_ptr<ServizioStampa> servizioStampa;
+    std::chrono::milliseconds attesaStampa;
+    int stampeInCorso = 0;
     bool chiusuraInCorso = false;
     bool corniceAdattata = false;
 };
