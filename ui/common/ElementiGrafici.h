@@ -130,7 +130,7 @@ private:
     QRect riquadro;
 };
 
-// A rectangle, square, oval or circle with border, fill pattern and ground.
+// A rectangle or circle with border, fill pattern and ground.
 // The ground (backgroundColor, if backgroundOpaque) is laid first, the fill
 // pattern over it and the border last, inside the box.
 class ElementoForma : public ElementoRiquadro {
@@ -146,22 +146,13 @@ class ElementoForma : public ElementoRiquadro {
         bool backgroundOpaque READ backgroundOpaque WRITE setBackgroundOpaque NOTIFY cambiato)
 
 public:
-    // A square or circle takes the shorter side of the box and is centred in it.
-    enum Forma { Rettangolo, Quadrato, Ovale, Cerchio };
+    // A circle takes the shorter side of the box and is centred in it.
+    enum Forma { Rettangolo, Cerchio };
     Q_ENUM(Forma)
     // Hatches are one pixel lines eight pixels apart, laid on a grid fixed to
     // the area, so that neighbouring hatched shapes join without a seam.
     // DiagonaliInGiu fall from upper left to lower right.
-    enum Riempimento {
-        Pieno,
-        Trasparente,
-        LineeOrizzontali,
-        LineeVerticali,
-        DiagonaliInSu,
-        DiagonaliInGiu,
-        Croce,
-        CroceDiagonale
-    };
+    enum Riempimento { Pieno, Trasparente, LineeVerticali, DiagonaliInGiu };
     Q_ENUM(Riempimento)
 
     // A transparent box with a solid window-text border, 1 pixel wide;
@@ -204,7 +195,7 @@ private:
     bool sfondoOpaco = false;
 };
 
-// A picture (SVG or bitmap, usually from the resources) stretched over its box.
+// An SVG picture (from the resources) stretched over its box.
 class ElementoImmagine : public ElementoRiquadro {
     Q_OBJECT
     Q_PROPERTY(QString picture READ picture WRITE setPicture NOTIFY cambiato)
@@ -215,7 +206,7 @@ public:
 
     QString picture() const { return immagine; }
     void setPicture(const QString &valore) { Cambia(immagine, valore); }
-    // An SVG picture is normally drawn once at the size its box has on the
+    // The picture is normally drawn once at the size its box has on the
     // device and kept; a vector one is drawn afresh at every painting, which
     // suits a simple picture painted seldom, not worth its pixels in memory.
     bool vettoriale() const { return disegnoVettoriale; }
