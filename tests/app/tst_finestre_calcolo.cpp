@@ -2,6 +2,8 @@
 // input window, the results, revisions of the joist height, going back, and
 // the toolbar's state after every step.
 
+#include "AiutiFinestre.h"
+#include "EsempioDiCalcolo.h"
 #include "RispostaAvviso.h"
 #include "StatoApplicazione.h"
 #include "info/frmAbout.h"
@@ -29,14 +31,6 @@ Q_DECLARE_METATYPE(QLocale::Language)
 
 namespace {
 
-// Tabs into a text box (which selects its text) and types over it.
-void Digita(QLineEdit *casella, const QString &testo)
-{
-    casella->setFocus(Qt::TabFocusReason);
-    casella->selectAll();
-    QTest::keyClicks(casella, testo);
-}
-
 void CliccaBarra(const QString &chiave)
 {
     auto *barra = Registro.Principale->findChild<QToolBar *>(QStringLiteral("tlbMdi"));
@@ -52,14 +46,6 @@ QPalette TavolozzaScura()
     scura.setColor(QPalette::ButtonText, testo);
     scura.setColor(QPalette::Highlight, QColor(42, 130, 218));
     return scura;
-}
-
-QStringList TestiRisultato()
-{
-    QStringList testi;
-    for (const QString &nome : CaselleRisultato)
-        testi << OutPut2Caricata()->findChild<QLineEdit *>(nome)->text();
-    return testi;
 }
 
 } // namespace
@@ -99,23 +85,13 @@ void tst_FinestreCalcolo::init()
 
 void tst_FinestreCalcolo::cleanup()
 {
-    if (Registro.Principale)
-        Registro.Principale->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!Registro.Principale);
-    QVERIFY(!CalFerSolCaricata());
-    QVERIFY(!OutPut2Caricata());
-    QVERIFY(!ModificaCaricata());
+    ChiudiProgramma();
 }
 
 frmCalFerSol *tst_FinestreCalcolo::Apri(QLocale::Language lingua)
 {
     QLocale::setDefault(QLocale(lingua));
-    frmCalFerSol *input = CaricaCalFerSol();
-    Registro.Principale->activateWindow();
-    if (!QTest::qWaitForWindowActive(Registro.Principale))
-        qWarning("the main window did not become active");
-    return input;
+    return ApriInput();
 }
 
 void tst_FinestreCalcolo::CalcolaEsempio(frmCalFerSol *input, const QString &luce,
@@ -130,10 +106,9 @@ void tst_FinestreCalcolo::esempioCompleto_data()
 {
     QTest::addColumn<QLocale::Language>("lingua");
     QTest::addColumn<QString>("risultati");
-    QTest::newRow("decimal comma")
-        << QLocale::Italian << "4 16 4 24 12 10 2,51 191 0,0725 0,42 1194,34 20 0,327";
+    QTest::newRow("decimal comma") << QLocale::Italian << QString(EsempioDiCalcolo::Risultati);
     QTest::newRow("decimal point")
-        << QLocale::English << "4 16 4 24 12 10 2.51 191 0.0725 0.42 1194.34 20 0.327";
+        << QLocale::English << NelFormato(QLocale::English, EsempioDiCalcolo::Risultati);
 }
 
 void tst_FinestreCalcolo::esempioCompleto()
@@ -152,7 +127,7 @@ void tst_FinestreCalcolo::esempioCompleto()
     QCOMPARE(input->txtSovracAcc->text(), QStringLiteral("200"));
 
     QVERIFY(OutPut2Caricata());
-    QCOMPARE(TestiRisultato().join(u' '), risultati);
+    QCOMPARE(TestiRisultato(OutPut2Caricata()).join(u' '), risultati);
     QVERIFY(Visibile(OutPut2Caricata()));
     QVERIFY(!Visibile(input));
     QCOMPARE(StatiBarra(), Stati(InsiemeRisultati));

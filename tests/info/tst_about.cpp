@@ -102,11 +102,6 @@ struct Scenario {
     bool avvioRiesce = true;
 };
 
-QRect Twips(const QObject *oggetto)
-{
-    return oggetto->property("twips").toRect();
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Scenario)

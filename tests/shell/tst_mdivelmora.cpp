@@ -1,6 +1,7 @@
 // The main window: menus, toolbar, button-enable sets, size and centring, and
 // what closing it does to the other windows.
 
+#include "AiutiFinestre.h"
 #include "shell/Centratura.h"
 #include "shell/ImmaginiLista.h"
 #include "shell/InsiemiPulsanti.h"
