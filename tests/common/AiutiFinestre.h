@@ -70,13 +70,9 @@ inline void ChiudiProgramma()
 // While one lives, message boxes are expected: something answers them
 // (RispostaAvviso, RispostaDialoghi, or the test itself).
 struct AvvisiAttesi {
-    AvvisiAttesi() { ++Quanti(); }
-    ~AvvisiAttesi() { --Quanti(); }
-    static int &Quanti()
-    {
-        static int quanti = 0;
-        return quanti;
-    }
+    inline static int quanti = 0;
+    AvvisiAttesi() { ++quanti; }
+    ~AvvisiAttesi() { --quanti; }
 };
 
 // Whether the busy pointer is up.
@@ -98,7 +94,7 @@ public:
         QMessageBox::Icon icona = QMessageBox::NoIcon;
         QMessageBox::StandardButtons pulsanti;
         QMessageBox::StandardButton predefinito = QMessageBox::NoButton;
-        QStringList testiPulsanti;
+        QStringList testiPulsanti = {};
         bool clessidra = false; // the busy pointer was up meanwhile
     };
 
@@ -122,13 +118,9 @@ private:
         if (!box || box == ultimo || !box->isVisible())
             return;
         ultimo = box;
-        Dialogo visto{box->windowTitle(),
-                      box->text(),
-                      box->icon(),
-                      box->standardButtons(),
-                      box->standardButton(box->defaultButton()),
-                      {},
-                      Clessidra()};
+        Dialogo visto{box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+        visto.predefinito = box->standardButton(box->defaultButton());
+        visto.clessidra = Clessidra();
         for (QAbstractButton *pulsante : box->buttons())
             visto.testiPulsanti << pulsante->text();
         visti << visto;
@@ -168,7 +160,7 @@ inline void AvviaGuardiaAvvisi()
     auto *controllo = new QTimer(qApp);
     QObject::connect(controllo, &QTimer::timeout, [] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (AvvisiAttesi::Quanti() > 0 || !box || !box->isVisible())
+        if (AvvisiAttesi::quanti > 0 || !box || !box->isVisible())
             return;
         const QString testo = QStringLiteral("unexpected message box: ") + box->text();
         box->reject();
