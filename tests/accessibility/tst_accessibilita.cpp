@@ -4,7 +4,6 @@
 
 #include "AiutiFinestre.h"
 #include "EsempioDiCalcolo.h"
-#include "RispostaAvviso.h"
 #include "common/NomeAccessibile.h"
 #include "input/frmCalFerSol.h"
 #include "results/frmModifica.h"

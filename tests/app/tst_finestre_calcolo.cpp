@@ -4,7 +4,6 @@
 
 #include "AiutiFinestre.h"
 #include "EsempioDiCalcolo.h"
-#include "RispostaAvviso.h"
 #include "StatoApplicazione.h"
 #include "info/frmAbout.h"
 #include "info/frmSplash.h"
@@ -30,12 +29,6 @@
 Q_DECLARE_METATYPE(QLocale::Language)
 
 namespace {
-
-void CliccaBarra(const QString &chiave)
-{
-    auto *barra = Registro.Principale->findChild<QToolBar *>(QStringLiteral("tlbMdi"));
-    QTest::mouseClick(barra->widgetForAction(barra->findChild<QAction *>(chiave)), Qt::LeftButton);
-}
 
 // A dark desktop palette, as a dark theme hands it to every program.
 QPalette TavolozzaScura()
@@ -218,8 +211,7 @@ void tst_FinestreCalcolo::revisioniEIndietro()
         QCOMPARE(dialogo->cmbNewHS->itemText(0), QStringLiteral("16"));
         QCOMPARE(dialogo->cmbNewHS->itemText(dialogo->cmbNewHS->count() - 1), QStringLiteral("32"));
         dialogo->cmbNewHS->setCurrentText(altezza);
-        QTest::mouseClick(dialogo->cmdOk, Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(Clicca(dialogo->cmdOk));
         QVERIFY(!ModificaCaricata());
         QCOMPARE(OutPut2Caricata()->findChild<QLineEdit *>(QStringLiteral("txtHTravetto"))->text(),
                  altezza);
@@ -244,9 +236,9 @@ void tst_FinestreCalcolo::revisioniEIndietro()
     // A new Calcola, from the toolbar this time, resets the lower bound.
     Digita(input->txtLuceNettaSolaio, QStringLiteral("7"));
     Digita(input->txtSovracAcc, QStringLiteral("100"));
-    CliccaBarra(QStringLiteral("Calcola"));
+    QVERIFY(Comanda(QStringLiteral("Calcola")));
     QCOMPARE(Progetto.HTravettoMinimo.Valore(), 24);
-    CliccaBarra(QStringLiteral("Modifica"));
+    QVERIFY(Comanda(QStringLiteral("Modifica")));
     QCOMPARE(ModificaCaricata()->cmbNewHS->itemText(0), QStringLiteral("24"));
 }
 
@@ -342,7 +334,7 @@ void tst_FinestreCalcolo::listeDopoEsciERiapertura()
     for (int apertura = 0; apertura < 2; ++apertura) {
         frmCalFerSol *input = apertura == 0 ? Apri() : nullptr;
         if (!input) {
-            CliccaBarra(QStringLiteral("ApriForm"));
+            QVERIFY(Comanda(QStringLiteral("ApriForm")));
             input = CalFerSolCaricata();
         }
         QVERIFY(input);
@@ -358,8 +350,7 @@ void tst_FinestreCalcolo::listeDopoEsciERiapertura()
 
         Digita(input->txtLuceNettaSolaio, QStringLiteral("6"));
         input->cmbCF->setCurrentIndex(4);
-        QTest::mouseClick(input->cmdEsci, Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(Clicca(input->cmdEsci));
         QVERIFY(!CalFerSolCaricata());
         QCOMPARE(StatiBarra(), Stati(InsiemeFinestraChiusa));
     }

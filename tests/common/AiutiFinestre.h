@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 // The rectangle a widget was placed at, in twips; empty for no widget.
 inline QRect Twips(const QObject *oggetto)
@@ -54,6 +55,31 @@ inline frmCalFerSol *ApriInput()
     if (!principale || !QTest::qWaitForWindowActive(principale))
         qWarning("the main window did not become active");
     return input;
+}
+
+// A toolbar button clicked, or a menu entry chosen; false when neither is there.
+inline bool Comanda(const QString &comando)
+{
+    auto *barra =
+        Registro.Principale ? Registro.Principale->findChild<QToolBar *>("tlbMdi") : nullptr;
+    QAction *pulsante = barra ? barra->findChild<QAction *>(comando) : nullptr;
+    QAction *voce =
+        Registro.Principale ? Registro.Principale->findChild<QAction *>(comando) : nullptr;
+    if (pulsante)
+        QTest::mouseClick(barra->widgetForAction(pulsante), Qt::LeftButton);
+    else if (voce)
+        voce->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return pulsante || voce;
+}
+
+// A click on a button, and the windows it closed gone; false for no button.
+inline bool Clicca(QAbstractButton *pulsante)
+{
+    if (pulsante)
+        QTest::mouseClick(pulsante, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return pulsante;
 }
 
 // Every window closed and gone, as before the program starts.

@@ -3,7 +3,6 @@
 // and menus with the windows and the toolbar it leaves.
 
 #include "AiutiFinestre.h"
-#include "RispostaDialoghi.h"
 #include "StatoApplicazione.h"
 #include "common/AreaDisegno.h"
 #include "common/Twips.h"
@@ -71,28 +70,6 @@ QStringList FinestreInVista()
             nomi << finestra->objectName();
     }
     return nomi;
-}
-
-// A toolbar button clicked, or a menu entry chosen; false when neither is there.
-bool Comanda(const QString &comando)
-{
-    QAction *pulsante = Barra() ? Barra()->findChild<QAction *>(comando) : nullptr;
-    QAction *voce =
-        Registro.Principale ? Registro.Principale->findChild<QAction *>(comando) : nullptr;
-    if (pulsante)
-        QTest::mouseClick(Barra()->widgetForAction(pulsante), Qt::LeftButton);
-    else if (voce)
-        voce->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return pulsante || voce;
-}
-
-bool Clicca(QAbstractButton *pulsante)
-{
-    if (pulsante)
-        QTest::mouseClick(pulsante, Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return pulsante;
 }
 
 // The program brought into a state: "guida" its first showing; through the
