@@ -224,10 +224,8 @@ void ElementoImmagine::DisegnaContenuto(QPainter &painter) const
     // Rendered at the size the box has on the device, so the picture stays
     // sharp on a high-density screen and on paper.
     const QSize pixel = painter.deviceTransform().mapRect(QRectF(riquadro)).toAlignedRect().size();
-    if (cache.size() != pixel || immagineInCache != immagine) {
+    if (cache.size() != pixel)
         cache = Rendi(pixel);
-        immagineInCache = immagine;
-    }
     painter.drawPixmap(riquadro, cache);
 }
 
