@@ -23,10 +23,7 @@
 #include <QMdiSubWindow>
 #include <QRadioButton>
 #include <QTest>
-#include <QToolBar>
 #include <QToolButton>
-
-Q_DECLARE_METATYPE(QLocale::Language)
 
 namespace {
 

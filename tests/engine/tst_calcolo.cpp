@@ -10,8 +10,6 @@
 
 #include <cmath>
 
-Q_DECLARE_METATYPE(QLocale::Language)
-
 namespace {
 
 void Calcola(FinestreFinte &)

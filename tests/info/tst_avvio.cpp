@@ -16,8 +16,6 @@
 #include "shell/RegistroFinestre.h"
 #include "shell/Stampa.h"
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -32,7 +30,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <QToolBar>
 #include <QToolButton>
 
 namespace {
