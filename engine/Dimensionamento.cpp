@@ -99,7 +99,6 @@ Esito DimensionaAltezzaCorrente(RecordProgetto &p, Finestre &f, QString &Messagg
     if (p.AreaAcciaioMin > p.AreaAcciaioNec)
         p.AreaAcciaioNec = p.AreaAcciaioMin;
 
-    p.AreaAcciaioEff = 0;
     if (!AreaTondino(p.AreaAcciaioNec, Intero(8), Intero(20), p.DiamTondino1, p.DiamTondino2,
                      p.AreaAcciaioEff)) {
         Messaggio = Messaggi::TondiniInsufficienti;
@@ -145,8 +144,6 @@ bool AreaTondino(double AreaNecessaria, Intero DiamMin, Intero DiamMax, Intero &
     // 20 + 20 is still tried and 22 mm stops the search.
     double r1 = DiamMin / 20.0;
     double r2 = r1;
-    if (AreaNecessaria < AreaEffettiva)
-        return true;
     for (bool primoPasso = true;; primoPasso = false) {
         if (!primoPasso) {
             if (r1 == r2)

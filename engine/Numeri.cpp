@@ -121,17 +121,15 @@ QString InteroInTesto(Intero n)
     return QString::number(n.Valore());
 }
 
+// A negative zero is written "0" ("0,000" with decimals): QString::number
+// drops its sign.
 QString DoubleInTesto(double x)
 {
-    if (x == 0.0)
-        x = 0.0; // no "-0"
     return ConSeparatoreLocale(QString::number(x, 'g', 15));
 }
 
 QString DoubleInTestoFisso(double x, int decimali)
 {
-    if (x == 0.0)
-        x = 0.0;
     return ConSeparatoreLocale(QString::number(x, 'f', decimali));
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QLocale>
+#include <QString>
+
 // Worked sizings and the thirteen texts the result window shows for each,
 // written with a decimal comma: the engine's tests and the command line's
 // tests hold the program to the same figures.
@@ -11,9 +14,11 @@ struct EsempioSvolto {
 };
 
 // Results in the order of CaselleRisultato, separated by blanks.
-inline const EsempioSvolto EsempiSvolti[] = {
+inline constexpr EsempioSvolto EsempiSvolti[] = {
     {"worked example", "5,00", "200", true, true, "2", "4",
      "4 16 4 24 12 10 2,51 191 0,0725 0,42 1194,34 20 0,327"},
+    {"K with its trailing zero", "5,25", "200", true, true, "2", "4",
+     "4 17 4 25 12 12 2,96 196 0,0743 0,44 1192,19 21 0,320"},
     {"self weight 177.5 up to 178", "4,00", "150", true, true, "3", "8",
      "4 13 8 25 10 10 2,06 178 0,067 0,24 1675,86 21 0,225"},
     {"roof, continuous", "6,00", "150", false, false, "2", "4",
@@ -45,3 +50,20 @@ inline const EsempioSvolto EsempiSvolti[] = {
     {"exponent", "5e0", "2E2", true, true, "2", "4",
      "4 16 4 24 12 10 2,51 191 0,0725 0,42 1194,34 20 0,327"},
 };
+
+// The worked example every layer is checked against: span 5,00 m, load
+// 200 daN/m², "Intermedio", single span, cover 2 cm, SS 4 cm.
+namespace EsempioDiCalcolo {
+
+inline constexpr const char *Luce = EsempiSvolti[0].luce;
+inline constexpr const char *Carico = EsempiSvolti[0].carico;
+// The thirteen result texts, in the order the engine writes them.
+inline constexpr const char *Risultati = EsempiSvolti[0].risultati;
+
+} // namespace EsempioDiCalcolo
+
+// A text written with a decimal comma, as the locale of the language shows it.
+inline QString NelFormato(QLocale::Language lingua, QString testo)
+{
+    return lingua == QLocale::Italian ? testo : testo.replace(u',', u'.');
+}

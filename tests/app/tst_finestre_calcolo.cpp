@@ -2,7 +2,8 @@
 // input window, the results, revisions of the joist height, going back, and
 // the toolbar's state after every step.
 
-#include "RispostaAvviso.h"
+#include "AiutiFinestre.h"
+#include "EsempiSvolti.h"
 #include "StatoApplicazione.h"
 #include "info/frmAbout.h"
 #include "info/frmSplash.h"
@@ -22,26 +23,9 @@
 #include <QMdiSubWindow>
 #include <QRadioButton>
 #include <QTest>
-#include <QToolBar>
 #include <QToolButton>
 
-Q_DECLARE_METATYPE(QLocale::Language)
-
 namespace {
-
-// Tabs into a text box (which selects its text) and types over it.
-void Digita(QLineEdit *casella, const QString &testo)
-{
-    casella->setFocus(Qt::TabFocusReason);
-    casella->selectAll();
-    QTest::keyClicks(casella, testo);
-}
-
-void CliccaBarra(const QString &chiave)
-{
-    auto *barra = Registro.Principale->findChild<QToolBar *>(QStringLiteral("tlbMdi"));
-    QTest::mouseClick(barra->widgetForAction(barra->findChild<QAction *>(chiave)), Qt::LeftButton);
-}
 
 // A dark desktop palette, as a dark theme hands it to every program.
 QPalette TavolozzaScura()
@@ -52,14 +36,6 @@ QPalette TavolozzaScura()
     scura.setColor(QPalette::ButtonText, testo);
     scura.setColor(QPalette::Highlight, QColor(42, 130, 218));
     return scura;
-}
-
-QStringList TestiRisultato()
-{
-    QStringList testi;
-    for (const QString &nome : CaselleRisultato)
-        testi << OutPut2Caricata()->findChild<QLineEdit *>(nome)->text();
-    return testi;
 }
 
 } // namespace
@@ -99,23 +75,13 @@ void tst_FinestreCalcolo::init()
 
 void tst_FinestreCalcolo::cleanup()
 {
-    if (Registro.Principale)
-        Registro.Principale->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!Registro.Principale);
-    QVERIFY(!CalFerSolCaricata());
-    QVERIFY(!OutPut2Caricata());
-    QVERIFY(!ModificaCaricata());
+    ChiudiProgramma();
 }
 
 frmCalFerSol *tst_FinestreCalcolo::Apri(QLocale::Language lingua)
 {
     QLocale::setDefault(QLocale(lingua));
-    frmCalFerSol *input = CaricaCalFerSol();
-    Registro.Principale->activateWindow();
-    if (!QTest::qWaitForWindowActive(Registro.Principale))
-        qWarning("the main window did not become active");
-    return input;
+    return ApriInput();
 }
 
 void tst_FinestreCalcolo::CalcolaEsempio(frmCalFerSol *input, const QString &luce,
@@ -130,10 +96,9 @@ void tst_FinestreCalcolo::esempioCompleto_data()
 {
     QTest::addColumn<QLocale::Language>("lingua");
     QTest::addColumn<QString>("risultati");
-    QTest::newRow("decimal comma")
-        << QLocale::Italian << "4 16 4 24 12 10 2,51 191 0,0725 0,42 1194,34 20 0,327";
+    QTest::newRow("decimal comma") << QLocale::Italian << QString(EsempioDiCalcolo::Risultati);
     QTest::newRow("decimal point")
-        << QLocale::English << "4 16 4 24 12 10 2.51 191 0.0725 0.42 1194.34 20 0.327";
+        << QLocale::English << NelFormato(QLocale::English, EsempioDiCalcolo::Risultati);
     QTest::newRow("Arabic decimal separator")
         << QLocale::Arabic << "4 16 4 24 12 10 2٫51 191 0٫0725 0٫42 1194٫34 20 0٫327";
 }
@@ -154,7 +119,7 @@ void tst_FinestreCalcolo::esempioCompleto()
     QCOMPARE(input->txtSovracAcc->text(), QStringLiteral("200"));
 
     QVERIFY(OutPut2Caricata());
-    QCOMPARE(TestiRisultato().join(u' '), risultati);
+    QCOMPARE(TestiRisultato(OutPut2Caricata()).join(u' '), risultati);
     QVERIFY(Visibile(OutPut2Caricata()));
     QVERIFY(!Visibile(input));
     QCOMPARE(StatiBarra(), Stati(InsiemeRisultati));
@@ -245,8 +210,7 @@ void tst_FinestreCalcolo::revisioniEIndietro()
         QCOMPARE(dialogo->cmbNewHS->itemText(0), QStringLiteral("16"));
         QCOMPARE(dialogo->cmbNewHS->itemText(dialogo->cmbNewHS->count() - 1), QStringLiteral("32"));
         dialogo->cmbNewHS->setCurrentText(altezza);
-        QTest::mouseClick(dialogo->cmdOk, Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(Clicca(dialogo->cmdOk));
         QVERIFY(!ModificaCaricata());
         QCOMPARE(OutPut2Caricata()->findChild<QLineEdit *>(QStringLiteral("txtHTravetto"))->text(),
                  altezza);
@@ -271,9 +235,9 @@ void tst_FinestreCalcolo::revisioniEIndietro()
     // A new Calcola, from the toolbar this time, resets the lower bound.
     Digita(input->txtLuceNettaSolaio, QStringLiteral("7"));
     Digita(input->txtSovracAcc, QStringLiteral("100"));
-    CliccaBarra(QStringLiteral("Calcola"));
+    QVERIFY(Comanda(QStringLiteral("Calcola")));
     QCOMPARE(Progetto.HTravettoMinimo.Valore(), 24);
-    CliccaBarra(QStringLiteral("Modifica"));
+    QVERIFY(Comanda(QStringLiteral("Modifica")));
     QCOMPARE(ModificaCaricata()->cmbNewHS->itemText(0), QStringLiteral("24"));
 }
 
@@ -369,7 +333,7 @@ void tst_FinestreCalcolo::listeDopoEsciERiapertura()
     for (int apertura = 0; apertura < 2; ++apertura) {
         frmCalFerSol *input = apertura == 0 ? Apri() : nullptr;
         if (!input) {
-            CliccaBarra(QStringLiteral("ApriForm"));
+            QVERIFY(Comanda(QStringLiteral("ApriForm")));
             input = CalFerSolCaricata();
         }
         QVERIFY(input);
@@ -385,8 +349,7 @@ void tst_FinestreCalcolo::listeDopoEsciERiapertura()
 
         Digita(input->txtLuceNettaSolaio, QStringLiteral("6"));
         input->cmbCF->setCurrentIndex(4);
-        QTest::mouseClick(input->cmdEsci, Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(Clicca(input->cmdEsci));
         QVERIFY(!CalFerSolCaricata());
         QCOMPARE(StatiBarra(), Stati(InsiemeFinestraChiusa));
     }

@@ -10,15 +10,7 @@
 
 #include <cmath>
 
-Q_DECLARE_METATYPE(QLocale::Language)
-
 namespace {
-
-// Texts are written with a decimal comma; under a decimal-point locale every comma becomes a point.
-QString NelFormato(QLocale::Language lingua, QString testo)
-{
-    return lingua == QLocale::Italian ? testo : testo.replace(u',', u'.');
-}
 
 void Calcola(FinestreFinte &)
 {

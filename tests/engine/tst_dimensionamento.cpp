@@ -16,7 +16,6 @@ private slots:
     void tabelle();
     void sequenzaTondini_data();
     void sequenzaTondini();
-    void tondiniAreaGiaSufficiente();
     void esempioDiCalcolo();
     void altezzaRialzata();
     void limiti_data();
@@ -104,16 +103,6 @@ void tst_Dimensionamento::sequenzaTondini()
         QVERIFY(effettiva > areaCoppia);
         QCOMPARE(d1.Valore() + d2.Valore(), diam1 + diam2 + 2);
     }
-}
-
-void tst_Dimensionamento::tondiniAreaGiaSufficiente()
-{
-    Intero d1(14), d2(12);
-    double effettiva = 3.0;
-    QVERIFY(AreaTondino(2.0, Intero(8), Intero(20), d1, d2, effettiva));
-    QCOMPARE(d1.Valore(), 14);
-    QCOMPARE(d2.Valore(), 12);
-    QCOMPARE(effettiva, 3.0);
 }
 
 void tst_Dimensionamento::esempioDiCalcolo()

@@ -8,8 +8,6 @@
 #include <cmath>
 #include <limits>
 
-Q_DECLARE_METATYPE(QLocale::Language)
-
 class tst_Numeri : public QObject {
     Q_OBJECT
 

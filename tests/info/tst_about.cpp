@@ -102,11 +102,6 @@ struct Scenario {
     bool avvioRiesce = true;
 };
 
-QRect Twips(const QObject *oggetto)
-{
-    return oggetto->property("twips").toRect();
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Scenario)
@@ -160,7 +155,7 @@ frmAbout *tst_About::NuovoAbout()
     return finestra;
 }
 
-// The texts set at load, the places of the design, every text whole in
+// The texts set at load, every control in its place, every text whole in
 // its box, the etched separator.
 void tst_About::caricamento()
 {

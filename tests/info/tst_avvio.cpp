@@ -2,7 +2,7 @@
 // first and later showings, and every command of the main window's toolbar
 // and menus with the windows and the toolbar it leaves.
 
-#include "RispostaDialoghi.h"
+#include "AiutiFinestre.h"
 #include "StampanteFinta.h"
 #include "StatoApplicazione.h"
 #include "common/AreaDisegno.h"
@@ -17,8 +17,6 @@
 #include "shell/RegistroFinestre.h"
 #include "shell/Stampa.h"
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -33,18 +31,12 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <QToolBar>
 #include <QToolButton>
 
 namespace {
 
 const QStringList Pagine = {"fraPremessa", "fraImp", "fraInput", "fraOutput"};
 const QString A_capo = QStringLiteral("\r\n");
-
-QRect Twips(const QObject *oggetto)
-{
-    return oggetto->property("twips").toRect();
-}
 
 frmSplash *Guida()
 {
@@ -55,7 +47,8 @@ QStringList PagineVisibili(frmSplash *guida)
 {
     QStringList visibili;
     for (const QString &pagina : Pagine) {
-        if (guida->findChild<QWidget *>(pagina)->isVisibleTo(guida))
+        const QWidget *riquadro = guida ? guida->findChild<QWidget *>(pagina) : nullptr;
+        if (riquadro && riquadro->isVisibleTo(guida))
             visibili << pagina;
     }
     return visibili;
@@ -77,41 +70,28 @@ QStringList FinestreInVista()
     return nomi;
 }
 
-// A toolbar button clicked, or a menu entry chosen.
-void Comanda(const QString &comando)
-{
-    if (QAction *pulsante = Barra()->findChild<QAction *>(comando))
-        QTest::mouseClick(Barra()->widgetForAction(pulsante), Qt::LeftButton);
-    else
-        Registro.Principale->findChild<QAction *>(comando)->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void Clicca(QAbstractButton *pulsante)
-{
-    QTest::mouseClick(pulsante, Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // The program brought into a state: "guida" its first showing; through the
 // wizard, "input" the input window filled in, "chiusa" no input window,
-// "risultati" a calculation done, "dialogo" the revision dialog open.
-void Prepara(const QString &stato)
+// "risultati" a calculation done, "dialogo" the revision dialog open. False
+// when a window it goes through is missing.
+bool Prepara(const QString &stato)
 {
-    QVERIFY(QTest::qWaitForWindowExposed(MostraSplash()));
+    frmSplash *guida = MostraSplash();
+    if (!guida || !QTest::qWaitForWindowExposed(guida))
+        return false;
     if (stato == u"guida")
-        return;
-    Clicca(Guida()->chkConferma);
-    Clicca(Guida()->cmdFinish);
+        return true;
+    Clicca(guida->chkConferma);
+    Clicca(guida->cmdFinish);
     frmCalFerSol *input = CalFerSolCaricata();
-    if (stato == u"chiusa")
-        return Clicca(input->cmdEsci);
+    if (!input || stato == u"chiusa")
+        return input && Clicca(input->cmdEsci);
     input->txtLuceNettaSolaio->setText(QStringLiteral("5"));
     input->txtSovracAcc->setText(QStringLiteral("200"));
     if (stato != u"input")
         Clicca(input->cmdCalcola);
-    if (stato == u"dialogo")
-        Clicca(OutPut2Caricata()->cmdModifica);
+    return stato != u"dialogo" ||
+           Clicca(OutPut2Caricata() ? OutPut2Caricata()->cmdModifica : nullptr);
 }
 
 } // namespace
@@ -148,13 +128,7 @@ void tst_Avvio::init()
 
 void tst_Avvio::cleanup()
 {
-    if (Registro.Splash)
-        Registro.Splash->close();
-    if (Registro.Principale)
-        Registro.Principale->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!Registro.Principale && !Registro.Splash && !Registro.About);
-    QVERIFY(!CalFerSolCaricata() && !OutPut2Caricata() && !ModificaCaricata());
+    ChiudiProgramma();
     QVERIFY(!QApplication::overrideCursor());
 }
 
@@ -163,7 +137,7 @@ void tst_Avvio::cleanup()
 // the right and lower edges.
 void tst_Avvio::finestra()
 {
-    Prepara(QStringLiteral("guida"));
+    QVERIFY(Prepara(QStringLiteral("guida")));
     frmSplash *guida = Guida();
     QCOMPARE(guida->windowTitle(), QString());
     QVERIFY(guida->windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -263,8 +237,9 @@ void tst_Avvio::testi()
     QFETCH(QString, prima);
     QFETCH(QString, ultima);
     QFETCH(QString, stile);
-    Prepara(QStringLiteral("guida"));
+    QVERIFY(Prepara(QStringLiteral("guida")));
     auto *etichetta = Guida()->findChild<QLabel *>(nome);
+    QVERIFY2(etichetta, qPrintable(nome));
     const QStringList linee = etichetta->text().split(A_capo);
     QCOMPARE(linee.size(), righe);
     QCOMPARE(linee.first(), prima);
@@ -284,10 +259,10 @@ void tst_Avvio::testi()
 // note; left-panel labels likewise keep their width and fit their text.
 void tst_Avvio::impilamento()
 {
-    Prepara(QStringLiteral("guida"));
+    QVERIFY(Prepara(QStringLiteral("guida")));
     for (int pagina = 1; pagina < 4; ++pagina)
-        Clicca(Guida()->cmdAvanti);
-    Clicca(Guida()->cmdIndietro);
+        QVERIFY(Clicca(Guida()->cmdAvanti));
+    QVERIFY(Clicca(Guida()->cmdIndietro));
     const QStringList staccate = {"lblImp2", "lblImp4", "lblImp6", "lblImp8", "lblOutput2"};
     for (const QString &pagina : Pagine) {
         int fondo = 900;
@@ -302,10 +277,8 @@ void tst_Avvio::impilamento()
         }
         QVERIFY2(fondo <= 5800, qPrintable(pagina));
     }
-    for (QLabel *etichetta : Guida()->Frame1->findChildren<QLabel *>()) {
-        if (!etichetta->text().isEmpty())
-            QCOMPARE(etichetta->height(), etichetta->heightForWidth(etichetta->width()));
-    }
+    for (QLabel *etichetta : Guida()->Frame1->findChildren<QLabel *>())
+        QCOMPARE(etichetta->height(), etichetta->heightForWidth(etichetta->width()));
     QCOMPARE(Twips(Guida()->lblVersion),
              QRect(2565, 3195, 1965, Guida()->lblVersion->height() * 15));
 }
@@ -332,10 +305,10 @@ void tst_Avvio::paginazione()
     QFETCH(QString, clic);
     QFETCH(int, pagina);
     QFETCH(QString, pulsanti);
-    Prepara(QStringLiteral("guida"));
+    QVERIFY(Prepara(QStringLiteral("guida")));
     frmSplash *guida = Guida();
     for (QChar tasto : clic)
-        Clicca(tasto == u'>' ? guida->cmdAvanti : guida->cmdIndietro);
+        QVERIFY(Clicca(tasto == u'>' ? guida->cmdAvanti : guida->cmdIndietro));
     QCOMPARE(guida->PaginaCorrente(), pagina);
     QCOMPARE(PagineVisibili(guida), QStringList{Pagine[pagina]});
     QCOMPARE(QStringLiteral("%1%2")
@@ -358,29 +331,28 @@ void tst_Avvio::primaApertura_data()
 void tst_Avvio::primaApertura()
 {
     QFETCH(QString, comando);
-    Prepara(QStringLiteral("guida"));
+    QVERIFY(Prepara(QStringLiteral("guida")));
     frmSplash *guida = Guida();
     for (int pagina = 0; pagina < 4; ++pagina) {
         QVERIFY(!guida->cmdFinish->isEnabled());
-        Clicca(guida->chkConferma);
+        QVERIFY(Clicca(guida->chkConferma));
         QVERIFY(guida->cmdFinish->isEnabled());
-        Clicca(guida->chkConferma);
-        Clicca(guida->cmdAvanti);
+        QVERIFY(Clicca(guida->chkConferma));
+        QVERIFY(Clicca(guida->cmdAvanti));
     }
     QVERIFY(!guida->cmdFinish->isEnabled());
-    Clicca(guida->chkConferma);
+    QVERIFY(Clicca(guida->chkConferma));
 
     QString alCaricamento;
     connect(guida, &frmSplash::CaricamentoInputRichiesto, this, [&] {
-        const QCursor *puntatore = QApplication::overrideCursor();
         alCaricamento = QStringLiteral("%1 %2 %3")
-                            .arg(int(puntatore && puntatore->shape() == Qt::WaitCursor))
+                            .arg(int(ClessidraVisibile()))
                             .arg(int(Registro.Principale && CalFerSolCaricata() &&
                                      CalFerSolCaricata()->isVisible()))
                             .arg(int(guida->isVisible()));
     });
     QSignalSpy fine(guida, &frmSplash::FineApplicazioneRichiesta);
-    Clicca(guida->findChild<QPushButton *>(comando));
+    QVERIFY(Clicca(guida->findChild<QPushButton *>(comando)));
 
     const bool avvio = comando == u"cmdFinish";
     QCOMPARE(alCaricamento, avvio ? QStringLiteral("1 1 1") : QString());
@@ -397,24 +369,24 @@ void tst_Avvio::primaApertura()
 // it; asked for while open, the open one comes to the front.
 void tst_Avvio::aperturaSuccessiva()
 {
-    Prepara(QStringLiteral("risultati"));
+    QVERIFY(Prepara(QStringLiteral("risultati")));
     const QString barra = StatiBarra();
     for (const char *chiusura : {"cmdFinish", "cmdEsci"}) {
-        Comanda(QStringLiteral("Info"));
+        QVERIFY(Comanda(QStringLiteral("Info")));
         frmSplash *guida = Guida();
         QVERIFY(guida);
         QCOMPARE(PagineVisibili(guida), QStringList{"fraPremessa"});
         QVERIFY(!guida->chkConferma->isVisible() && guida->chkConferma->isChecked());
         QVERIFY(guida->cmdFinish->isEnabled() && !guida->cmdIndietro->isEnabled());
         for (int i = 0; i < 3; ++i)
-            Clicca(guida->cmdAvanti);
-        Comanda(QStringLiteral("itemVelmora"));
+            QVERIFY(Clicca(guida->cmdAvanti));
+        QVERIFY(Comanda(QStringLiteral("itemVelmora")));
         QCOMPARE(Guida(), guida);
         QCOMPARE(guida->PaginaCorrente(), 3);
 
         QSignalSpy fine(guida, &frmSplash::FineApplicazioneRichiesta);
         QSignalSpy caricamento(guida, &frmSplash::CaricamentoInputRichiesto);
-        Clicca(guida->findChild<QPushButton *>(chiusura));
+        QVERIFY(Clicca(guida->findChild<QPushButton *>(chiusura)));
         QCOMPARE(fine.size() + caricamento.size(), 0);
         QCOMPARE(FinestreInVista(), QStringList{"frmOutPut2"});
         QCOMPARE(StatiBarra(), barra);
@@ -459,10 +431,10 @@ void tst_Avvio::comandi()
     QFETCH(QString, comando);
     QFETCH(QStringList, inVista);
     QFETCH(QString, barra);
-    Prepara(stato);
+    QVERIFY(Prepara(stato));
     const QPointer<frmCalFerSol> input = CalFerSolCaricata();
 
-    Comanda(comando);
+    QVERIFY(Comanda(comando));
     QVERIFY(!QApplication::activeModalWidget());
     QCOMPARE(FinestreInVista(), inVista);
     if (barra.isEmpty()) {
@@ -481,7 +453,7 @@ void tst_Avvio::comandi()
 // and the result window stay.
 void tst_Avvio::pulisci()
 {
-    Prepara(QStringLiteral("input"));
+    QVERIFY(Prepara(QStringLiteral("input")));
     frmCalFerSol *input = CalFerSolCaricata();
     input->cmbCF->setCurrentText(QStringLiteral("3,5"));
     input->cmbSSTravetto->setCurrentText(QStringLiteral("7"));
@@ -495,7 +467,7 @@ void tst_Avvio::pulisci()
         connect(lista, &QComboBox::currentTextChanged, this,
                 [&, lista] { ordine << lista->objectName(); });
 
-    Comanda(QStringLiteral("Pulisci"));
+    QVERIFY(Comanda(QStringLiteral("Pulisci")));
     QCOMPARE(ordine, (QStringList{"txtLuceNettaSolaio", "cmbSSTravetto", "cmbCF", "txtSovracAcc"}));
     QCOMPARE((QStringList{input->txtLuceNettaSolaio->text(), input->cmbSSTravetto->currentText(),
                           input->cmbCF->currentText(), input->txtSovracAcc->text()}),
@@ -508,29 +480,31 @@ void tst_Avvio::pulisci()
 // box and the wizard again from the toolbar.
 void tst_Avvio::percorsoCompleto()
 {
-    Prepara(QStringLiteral("risultati"));
-    Comanda(QStringLiteral("Modifica"));
+    QVERIFY(Prepara(QStringLiteral("risultati")));
+    QVERIFY(Comanda(QStringLiteral("Modifica")));
+    QVERIFY(ModificaCaricata());
     ModificaCaricata()->cmbNewHS->setCurrentText(QStringLiteral("20"));
-    Clicca(ModificaCaricata()->cmdOk);
+    QVERIFY(Clicca(ModificaCaricata()->cmdOk));
+    QVERIFY(OutPut2Caricata());
     QCOMPARE(OutPut2Caricata()->txtHTravetto->text(), QStringLiteral("20"));
 
     auto stampante = std::make_shared<StampanteFinta>();
     Registro.Principale->ImpostaServizioStampa(stampante);
     QSignalSpy stampata(Registro.Principale.data(), &mdiVelmora::StampaConclusa);
     RispostaDialoghi dialoghi({QMessageBox::Yes});
-    Comanda(QStringLiteral("Stampa"));
+    QVERIFY(Comanda(QStringLiteral("Stampa")));
     QVERIFY(stampata.wait(10000));
     QCOMPARE(stampata.first().first().toBool(), true);
     QCOMPARE(stampante->Pdf().size(), 1);
     QCOMPARE(dialoghi.visti.size(), 1);
     QCOMPARE(dialoghi.senzaRisposta, 0);
 
-    Comanda(QStringLiteral("itemInfo"));
+    QVERIFY(Comanda(QStringLiteral("itemInfo")));
     QVERIFY(Registro.About);
-    Clicca(qobject_cast<frmAbout *>(Registro.About.data())->cmdOK);
-    Comanda(QStringLiteral("Info"));
+    QVERIFY(Clicca(qobject_cast<frmAbout *>(Registro.About.data())->cmdOK));
+    QVERIFY(Comanda(QStringLiteral("Info")));
     QVERIFY(Guida());
-    Clicca(Guida()->cmdFinish);
+    QVERIFY(Clicca(Guida()->cmdFinish));
     QCOMPARE(FinestreInVista(), QStringList{"frmOutPut2"});
     QCOMPARE(OutPut2Caricata()->txtHTravetto->text(), QStringLiteral("20"));
     QCOMPARE(StatiBarra(), Stati(InsiemeRisultati));
@@ -541,7 +515,7 @@ void tst_Avvio::percorsoCompleto()
 void tst_Avvio::esciTerminaApplicazione()
 {
     QGuiApplication::setQuitOnLastWindowClosed(false);
-    Prepara(QStringLiteral("guida"));
+    QVERIFY(Prepara(QStringLiteral("guida")));
     QTimer::singleShot(0, Guida()->cmdEsci, &QPushButton::click);
     // Only a safeguard, so a fault fails the test instead of hanging it.
     QTimer guardia;

@@ -3,6 +3,7 @@
 // every focus change (by click, Tab, the engine, a message box or a list's
 // popup in between), the zoom of the insets, and what lies above what.
 
+#include "AiutiFinestre.h"
 #include "common/AreaDisegno.h"
 #include "common/ElementiGrafici.h"
 #include "common/Twips.h"
@@ -164,10 +165,12 @@ struct Finestra {
     // A click into a field or button, or the Tab key on the focused widget.
     void Vai(const QString &dove)
     {
+        QWidget *widget = dove == Tab ? QApplication::focusWidget() : Widget(dove);
+        QVERIFY2(widget, qPrintable(QStringLiteral("nowhere to go: ") + dove));
         if (dove == Tab)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(widget, Qt::Key_Tab);
         else
-            Widget(dove)->setFocus(Qt::MouseFocusReason);
+            widget->setFocus(Qt::MouseFocusReason);
     }
 
     QRect Twips(const QString &nome) const
@@ -593,11 +596,13 @@ void tst_DisegniInput::calcoloFallito_data()
     QTest::addColumn<bool>("inArea");
     QTest::addColumn<QString>("prima");
     QTest::addColumn<QString>("campo");
+    QTest::addColumn<QString>("selezione"); // what the user selected meanwhile
 
     for (const bool inArea : {false, true}) {
-        const auto riga = [inArea](const char *nome, const QString &prima, const QString &campo) {
+        const auto riga = [inArea](const char *nome, const QString &prima, const QString &campo,
+                                   const QString &selezione = QStringLiteral("abc")) {
             QTest::addRow("%s%s", nome, inArea ? " (area di lavoro)" : "")
-                << inArea << prima << campo;
+                << inArea << prima << campo << selezione;
         };
         riga("Calcola, LC", "cmdCalcola", LC);
         riga("Calcola, q", "cmdCalcola", Q);
@@ -605,17 +610,20 @@ void tst_DisegniInput::calcoloFallito_data()
         riga("da LC a q", LC, Q);
         riga("LC resta in LC", LC, LC);
         riga("da CF a q", CF, Q);
+        riga("selezione parziale in q", LC, Q, QStringLiteral("bc"));
     }
 }
 
 // The engine puts the focus back into the faulty box and shows its warning.
 // The box takes the focus while it is open and gives it back when it closes;
-// the field ends highlighted and selected exactly as after a click into it.
+// the field ends highlighted exactly as after a click into it, its text
+// selected as the user left it.
 void tst_DisegniInput::calcoloFallito()
 {
     QFETCH(bool, inArea);
     QFETCH(QString, prima);
     QFETCH(QString, campo);
+    QFETCH(QString, selezione);
 
     QStringList atteso;
     {
@@ -633,7 +641,9 @@ void tst_DisegniInput::calcoloFallito()
     casella->setText(QStringLiteral("abc"));
     f.Vai(prima);
     casella->setFocus();
+    casella->setSelection(3 - selezione.size(), selezione.size());
 
+    AvvisiAttesi attesi;
     QMessageBox avviso(QMessageBox::Warning, QStringLiteral("Calcolo Solaio"),
                        QStringLiteral("Attenzione, Valore Sovraccarico Errato!"), QMessageBox::Ok,
                        f.finestra);
@@ -655,7 +665,7 @@ void tst_DisegniInput::calcoloFallito()
     QVERIFY(f.Riattiva());
 
     QVERIFY(casella->hasFocus());
-    QCOMPARE(casella->selectedText(), QStringLiteral("abc"));
+    QCOMPARE(casella->selectedText(), selezione);
     QCOMPARE(f.Differenze(campo), QStringList());
     QCOMPARE(f.Istantanea(), atteso);
 }

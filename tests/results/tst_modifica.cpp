@@ -29,12 +29,6 @@ QStringList Altezze(int prima, int ultima)
     return altezze;
 }
 
-bool Clessidra()
-{
-    const QCursor *puntatore = QApplication::overrideCursor();
-    return puntatore && puntatore->shape() == Qt::WaitCursor;
-}
-
 // What a revision may change in the design record.
 QList<double> StatoProgetto()
 {
@@ -82,7 +76,7 @@ struct Revisione {
 
         cornice->setAttribute(Qt::WA_DeleteOnClose);
         const auto registra = [this](const char *evento) {
-            return [this, evento] { eventi << QLatin1String(evento) + (Clessidra() ? "*" : ""); };
+            return [this, evento] { eventi << QLatin1String(evento) + (ClessidraVisibile() ? "*" : ""); };
         };
         QObject::connect(d, &frmModifica::ScaricaRisultatiRichiesto, &area, registra("scarica"));
         QObject::connect(d, &frmModifica::MostraRisultatiRichiesto, &area, registra("mostra"));
@@ -231,11 +225,14 @@ void tst_Modifica::conferma_data()
     QTest::addColumn<QString>("scelta");
     QTest::addColumn<bool>("conTasto");
     QTest::addColumn<int>("attesa");
-    QTest::newRow("stessa altezza") << "200" << 0 << "16" << false << 16;
-    QTest::newRow("più alta, Alt+C") << "200" << 0 << "25" << true << 25;
-    QTest::newRow("massima") << "200" << 0 << "32" << false << 32;
+    QTest::addColumn<QString>("tondini");
+    QTest::newRow("stessa altezza") << "200" << 0 << "16" << false << 16 << "12 10";
+    QTest::newRow("più alta, Alt+C") << "200" << 0 << "25" << true << 25 << "10 10";
+    // At 28 and 32 cm the minimum steel area, not the moment, sets the bars.
+    QTest::newRow("area minima a 28") << "200" << 0 << "28" << false << 28 << "10 10";
+    QTest::newRow("massima") << "200" << 0 << "32" << false << 32 << "10 10";
     // The sizing settles above a height that does not carry the load.
-    QTest::newRow("rialzata") << "1500" << 16 << "18" << false << 21;
+    QTest::newRow("rialzata") << "1500" << 16 << "18" << false << 21 << "20 20";
 }
 
 void tst_Modifica::conferma()
@@ -245,6 +242,7 @@ void tst_Modifica::conferma()
     QFETCH(QString, scelta);
     QFETCH(bool, conTasto);
     QFETCH(int, attesa);
+    QFETCH(QString, tondini);
     Revisione r(carico, minimo);
     QCOMPARE(QApplication::focusWidget(), r.d->cmbNewHS);
     const Intero minimoIniziale = Progetto.HTravettoMinimo;
@@ -264,6 +262,8 @@ void tst_Modifica::conferma()
     QVERIFY(r.Chiuso());
     QCOMPARE(Progetto.HTravetto, Intero(attesa));
     QCOMPARE(r.finestre.risultati.value("txtHTravetto"), QString::number(attesa));
+    QCOMPARE(r.finestre.risultati.value("txtTond1") + ' ' + r.finestre.risultati.value("txtTond2"),
+             tondini);
     QCOMPARE(Progetto.HTravettoMinimo, minimoIniziale);
     if (Intero(attesa) == r.primaAltezza)
         QCOMPARE(r.finestre.risultati, r.primiRisultati);

@@ -2,7 +2,9 @@
 // block, the commands with their access keys, tab order, load and unload, and
 // a layout where nothing overlaps or is cut off.
 
+#include "AiutiFinestre.h"
 #include "Aspetti.h"
+#include "EsempiSvolti.h"
 
 #include "common/ElementiGrafici.h"
 #include "results/frmOutPut2.h"
@@ -174,12 +176,10 @@ void tst_Risultati::partiFisse()
 void tst_Risultati::scriviCasella()
 {
     frmOutPut2 f;
-    const QStringList esempio =
-        QStringLiteral("4 16 4 24 12 10 2,51 191 0,0725 20 0,42 1194,34 0,327").split(u' ');
-    for (qsizetype i = 0; i < Caselle.size(); ++i)
-        QVERIFY(f.ScriviCasella(Caselle[i], esempio[i]));
-    for (qsizetype i = 0; i < Caselle.size(); ++i)
-        QCOMPARE(f.findChild<QLineEdit *>(Caselle[i])->text(), esempio[i]);
+    const QStringList esempio = QString(EsempioDiCalcolo::Risultati).split(u' ');
+    for (qsizetype i = 0; i < CaselleRisultato.size(); ++i)
+        QVERIFY(f.ScriviCasella(CaselleRisultato[i], esempio[i]));
+    QCOMPARE(TestiRisultato(&f), esempio);
     for (const char *estraneo : {"txtLuceNettaSolaio", "cmdStampa", ""})
         QVERIFY2(!f.ScriviCasella(QLatin1String(estraneo), QStringLiteral("1")), estraneo);
 }

@@ -29,12 +29,16 @@ inline QToolBar *Barra()
                : nullptr;
 }
 
-// The toolbar's buttons as they stand, in the form of Stati.
+// The toolbar's buttons as they stand, in the form of Stati: "" without a
+// toolbar, "?" for a button it lacks.
 inline QString StatiBarra()
 {
     QString stati;
-    for (const QString &chiave : ChiaviPulsanti)
-        stati += Barra()->findChild<QAction *>(chiave)->isEnabled() ? u'1' : u'0';
+    for (const QString &chiave : ChiaviPulsanti) {
+        const QAction *pulsante = Barra() ? Barra()->findChild<QAction *>(chiave) : nullptr;
+        if (Barra())
+            stati += !pulsante ? u'?' : pulsante->isEnabled() ? u'1' : u'0';
+    }
     return stati;
 }
 

@@ -2,6 +2,7 @@
 // what closing it does to the other windows, and whether there is a screen
 // to start it on.
 
+#include "AiutiFinestre.h"
 #include "common/Centratura.h"
 #include "common/ImmaginiLista.h"
 #include "shell/InsiemiPulsanti.h"

@@ -22,18 +22,16 @@ int Modulo(int valore, int divisore)
 }
 
 // Dashes as on a technical drawing (dash 9, gap 6, dot 3 pixels) rather than
-// Qt's tight defaults. Lengths are in pen widths.
+// Qt's tight defaults. Lengths are in pen widths. The drawings use dashed
+// lines (DashLine) and axes (DashDotLine); every other style is drawn solid
+// or not at all, as Qt draws it.
 QList<qreal> Tratti(Qt::PenStyle stile)
 {
     switch (stile) {
     case Qt::DashLine:
         return {18, 6};
-    case Qt::DotLine:
-        return {3, 3};
     case Qt::DashDotLine:
         return {9, 6, 3, 6};
-    case Qt::DashDotDotLine:
-        return {9, 3, 3, 3, 3, 3};
     default:
         return {};
     }
@@ -54,11 +52,6 @@ void AggiungiPuntiRiga(QList<QRect> &tratti, const QRect &riquadro, int y, int r
     const int prima = riquadro.left() + Modulo(resto - riquadro.left(), PassoTratteggio);
     for (int x = prima; x <= riquadro.right(); x += PassoTratteggio)
         tratti.append(QRect(x, y, 1, 1));
-}
-
-bool ESvg(const QString &immagine)
-{
-    return immagine.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
 }
 
 } // namespace
@@ -132,7 +125,7 @@ ElementoForma::ElementoForma(AreaDisegno *area, const QString &nome, Forma forma
 QRect ElementoForma::RiquadroForma() const
 {
     const QRect riquadro = RiquadroInPixel();
-    if (forma != Quadrato && forma != Cerchio)
+    if (forma != Cerchio)
         return riquadro;
     const int lato = qMin(riquadro.width(), riquadro.height());
     return QRect(riquadro.left() + (riquadro.width() - lato) / 2,
@@ -145,7 +138,7 @@ void ElementoForma::DisegnaContenuto(QPainter &painter) const
     if (riquadro.isEmpty())
         return;
     QPainterPath contorno;
-    if (forma == Ovale || forma == Cerchio)
+    if (forma == Cerchio)
         contorno.addEllipse(QRectF(riquadro));
     else
         contorno.addRect(QRectF(riquadro));
@@ -168,23 +161,15 @@ void ElementoForma::DisegnaContenuto(QPainter &painter) const
 // in both drawing modes and at every scale.
 void ElementoForma::DisegnaTratteggio(QPainter &painter, const QRect &riquadro) const
 {
-    const bool verticali = riempimento == LineeVerticali || riempimento == Croce;
-    const bool orizzontali = riempimento == LineeOrizzontali || riempimento == Croce;
-    const bool inGiu = riempimento == DiagonaliInGiu || riempimento == CroceDiagonale;
-    const bool inSu = riempimento == DiagonaliInSu || riempimento == CroceDiagonale;
-
     QList<QRect> tratti;
-    const int primaColonna = riquadro.left() + Modulo(-riquadro.left(), PassoTratteggio);
-    for (int x = primaColonna; verticali && x <= riquadro.right(); x += PassoTratteggio)
-        tratti.append(QRect(x, riquadro.top(), 1, riquadro.height()));
-    for (int y = riquadro.top(); y <= riquadro.bottom(); ++y) {
-        if (orizzontali && Modulo(y, PassoTratteggio) == 0)
-            tratti.append(QRect(riquadro.left(), y, riquadro.width(), 1));
-        // A falling diagonal keeps x - y fixed, a rising one x + y.
-        if (inGiu)
+    if (riempimento == LineeVerticali) {
+        const int primaColonna = riquadro.left() + Modulo(-riquadro.left(), PassoTratteggio);
+        for (int x = primaColonna; x <= riquadro.right(); x += PassoTratteggio)
+            tratti.append(QRect(x, riquadro.top(), 1, riquadro.height()));
+    } else {
+        // A falling diagonal keeps x - y fixed.
+        for (int y = riquadro.top(); y <= riquadro.bottom(); ++y)
             AggiungiPuntiRiga(tratti, riquadro, y, y);
-        if (inSu)
-            AggiungiPuntiRiga(tratti, riquadro, y, -y);
     }
     painter.setBrush(coloreRiempimento);
     painter.drawRects(tratti);
@@ -195,7 +180,7 @@ void ElementoForma::DisegnaBordo(QPainter &painter, const QRect &riquadro) const
     if (stileBordo == Qt::NoPen)
         return;
     const int b = larghezzaBordo;
-    if (stileBordo == Qt::SolidLine && (forma == Rettangolo || forma == Quadrato)) {
+    if (stileBordo == Qt::SolidLine && forma == Rettangolo) {
         // Four bands of whole pixels inside the box, like a control's border.
         painter.setBrush(coloreBordo);
         const QList<QRect> bande = {
@@ -210,7 +195,7 @@ void ElementoForma::DisegnaBordo(QPainter &painter, const QRect &riquadro) const
     const QRectF bordo = QRectF(riquadro).adjusted(margine, margine, -margine, -margine);
     painter.setPen(Penna(coloreBordo, b, stileBordo));
     painter.setBrush(Qt::NoBrush);
-    if (forma == Ovale || forma == Cerchio)
+    if (forma == Cerchio)
         painter.drawEllipse(bordo);
     else
         painter.drawRect(bordo);
@@ -228,7 +213,7 @@ void ElementoImmagine::DisegnaContenuto(QPainter &painter) const
     const QRect riquadro = RiquadroInPixel();
     if (riquadro.isEmpty() || immagine.isEmpty())
         return;
-    if (disegnoVettoriale && ESvg(immagine)) {
+    if (disegnoVettoriale) {
         // Smoothed edges and shapes past the picture's frame stay in the box.
         painter.save();
         painter.setClipRect(riquadro, Qt::IntersectClip);
@@ -236,13 +221,11 @@ void ElementoImmagine::DisegnaContenuto(QPainter &painter) const
         painter.restore();
         return;
     }
-    // Rendered at the size the box has on the device, so an SVG stays sharp
-    // on a high-density screen and on paper.
+    // Rendered at the size the box has on the device, so the picture stays
+    // sharp on a high-density screen and on paper.
     const QSize pixel = painter.deviceTransform().mapRect(QRectF(riquadro)).toAlignedRect().size();
-    if (cache.size() != pixel || immagineInCache != immagine) {
+    if (cache.size() != pixel)
         cache = Rendi(pixel);
-        immagineInCache = immagine;
-    }
     painter.drawPixmap(riquadro, cache);
 }
 
@@ -265,10 +248,6 @@ QPixmap ElementoImmagine::Rendi(const QSize &pixel) const
 
 QPixmap ElementoImmagine::RendiSenzaCache(const QSize &pixel) const
 {
-    if (!ESvg(immagine)) {
-        return QPixmap::fromImage(
-            QImage(immagine).scaled(pixel, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    }
     QImage resa(pixel, QImage::Format_ARGB32_Premultiplied);
     resa.fill(Qt::transparent);
     QSvgRenderer svg(immagine);

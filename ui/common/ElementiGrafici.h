@@ -59,10 +59,10 @@ class ElementoLinea : public ElementoGrafico {
     Q_PROPERTY(QColor color READ color WRITE setColor NOTIFY cambiato)
     Q_PROPERTY(int lineWidth READ lineWidth WRITE setLineWidth NOTIFY cambiato)
     Q_PROPERTY(Qt::PenStyle lineStyle READ lineStyle WRITE setLineStyle NOTIFY cambiato)
-    Q_PROPERTY(int x1 READ x1 WRITE setX1 NOTIFY cambiato)
-    Q_PROPERTY(int y1 READ y1 WRITE setY1 NOTIFY cambiato)
-    Q_PROPERTY(int x2 READ x2 WRITE setX2 NOTIFY cambiato)
-    Q_PROPERTY(int y2 READ y2 WRITE setY2 NOTIFY cambiato)
+    Q_PROPERTY(int x1 READ x1 CONSTANT)
+    Q_PROPERTY(int y1 READ y1 CONSTANT)
+    Q_PROPERTY(int x2 READ x2 CONSTANT)
+    Q_PROPERTY(int y2 READ y2 CONSTANT)
 
 public:
     // Drawn in the area's window-text colour, 1 pixel wide, solid.
@@ -75,21 +75,15 @@ public:
     Qt::PenStyle lineStyle() const { return stile; }
     void setLineStyle(Qt::PenStyle valore) { Cambia(stile, valore); }
     int x1() const { return linea.x1(); }
-    void setX1(int valore) { CambiaPunti(QLine(valore, y1(), x2(), y2())); }
     int y1() const { return linea.y1(); }
-    void setY1(int valore) { CambiaPunti(QLine(x1(), valore, x2(), y2())); }
     int x2() const { return linea.x2(); }
-    void setX2(int valore) { CambiaPunti(QLine(x1(), y1(), valore, y2())); }
     int y2() const { return linea.y2(); }
-    void setY2(int valore) { CambiaPunti(QLine(x1(), y1(), x2(), valore)); }
 
 protected:
     void DisegnaContenuto(QPainter &painter) const override;
 
 private:
-    void CambiaPunti(const QLine &valore) { Cambia(linea, valore); }
-
-    QLine linea;
+    const QLine linea;
     QColor colore;
     int larghezza = 1;
     Qt::PenStyle stile = Qt::SolidLine;
@@ -130,12 +124,12 @@ private:
     QRect riquadro;
 };
 
-// A rectangle, square, oval or circle with border, fill pattern and ground.
+// A rectangle or circle with border, fill pattern and ground.
 // The ground (backgroundColor, if backgroundOpaque) is laid first, the fill
 // pattern over it and the border last, inside the box.
 class ElementoForma : public ElementoRiquadro {
     Q_OBJECT
-    Q_PROPERTY(Forma shape READ shape WRITE setShape NOTIFY cambiato)
+    Q_PROPERTY(Forma shape READ shape CONSTANT)
     Q_PROPERTY(QColor borderColor READ borderColor WRITE setBorderColor NOTIFY cambiato)
     Q_PROPERTY(int borderWidth READ borderWidth WRITE setBorderWidth NOTIFY cambiato)
     Q_PROPERTY(Qt::PenStyle borderStyle READ borderStyle WRITE setBorderStyle NOTIFY cambiato)
@@ -146,22 +140,13 @@ class ElementoForma : public ElementoRiquadro {
         bool backgroundOpaque READ backgroundOpaque WRITE setBackgroundOpaque NOTIFY cambiato)
 
 public:
-    // A square or circle takes the shorter side of the box and is centred in it.
-    enum Forma { Rettangolo, Quadrato, Ovale, Cerchio };
+    // A circle takes the shorter side of the box and is centred in it.
+    enum Forma { Rettangolo, Cerchio };
     Q_ENUM(Forma)
     // Hatches are one pixel lines eight pixels apart, laid on a grid fixed to
     // the area, so that neighbouring hatched shapes join without a seam.
     // DiagonaliInGiu fall from upper left to lower right.
-    enum Riempimento {
-        Pieno,
-        Trasparente,
-        LineeOrizzontali,
-        LineeVerticali,
-        DiagonaliInSu,
-        DiagonaliInGiu,
-        Croce,
-        CroceDiagonale
-    };
+    enum Riempimento { Pieno, Trasparente, LineeVerticali, DiagonaliInGiu };
     Q_ENUM(Riempimento)
 
     // A transparent box with a solid window-text border, 1 pixel wide;
@@ -170,7 +155,6 @@ public:
                   int height);
 
     Forma shape() const { return forma; }
-    void setShape(Forma valore) { Cambia(forma, valore); }
     QColor borderColor() const { return coloreBordo; }
     void setBorderColor(const QColor &valore) { Cambia(coloreBordo, valore); }
     int borderWidth() const { return larghezzaBordo; }
@@ -194,7 +178,7 @@ private:
     void DisegnaTratteggio(QPainter &painter, const QRect &riquadro) const;
     void DisegnaBordo(QPainter &painter, const QRect &riquadro) const;
 
-    Forma forma;
+    const Forma forma;
     QColor coloreBordo;
     int larghezzaBordo = 1;
     Qt::PenStyle stileBordo = Qt::SolidLine;
@@ -204,18 +188,17 @@ private:
     bool sfondoOpaco = false;
 };
 
-// A picture (SVG or bitmap, usually from the resources) stretched over its box.
+// An SVG picture (from the resources) stretched over its box.
 class ElementoImmagine : public ElementoRiquadro {
     Q_OBJECT
-    Q_PROPERTY(QString picture READ picture WRITE setPicture NOTIFY cambiato)
+    Q_PROPERTY(QString picture READ picture CONSTANT)
 
 public:
     ElementoImmagine(AreaDisegno *area, const QString &nome, const QString &immagine, int left,
                      int top, int width, int height);
 
     QString picture() const { return immagine; }
-    void setPicture(const QString &valore) { Cambia(immagine, valore); }
-    // An SVG picture is normally drawn once at the size its box has on the
+    // The picture is normally drawn once at the size its box has on the
     // device and kept; a vector one is drawn afresh at every painting, which
     // suits a simple picture painted seldom, not worth its pixels in memory.
     bool vettoriale() const { return disegnoVettoriale; }
@@ -228,9 +211,8 @@ private:
     QPixmap Rendi(const QSize &pixel) const;
     QPixmap RendiSenzaCache(const QSize &pixel) const;
 
-    QString immagine;
+    const QString immagine;
     bool disegnoVettoriale = false;
     // Rendered once for the device size it was last painted at.
     mutable QPixmap cache;
-    mutable QString immagineInCache;
 };

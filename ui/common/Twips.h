@@ -29,8 +29,8 @@ inline void PosizionaInTwips(QWidget *widget, int left, int top, int width, int 
 }
 
 // Places a caption by its twip rectangle, widened to the right when the
-// platform's font needs a few more pixels than the designed box: a caption is
-// never cut off. The "twips" property keeps the designed rectangle.
+// platform's font needs a few more pixels than that rectangle gives: a caption
+// is never cut off. The "twips" property keeps the rectangle asked for.
 template <typename Etichetta>
 inline void PosizionaEtichettaInTwips(Etichetta *etichetta, int left, int top, int width,
                                       int height)

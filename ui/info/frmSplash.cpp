@@ -155,7 +155,6 @@ void frmSplash::CreaPannelloProdotto()
                                          QStringLiteral(":/info/Logo.svg"), 135, 1845, 4470, 4380);
     imgLogo->setVettoriale(true);
 
-    lblLicenseTo = EtichettaACapo(Frame1, QStringLiteral("lblLicenseTo"), Arial(8.25), Qt::AlignRight);
     lblCompanyProduct = EtichettaACapo(Frame1, QStringLiteral("lblCompanyProduct"), Arial(18, true));
     lblProductName = EtichettaACapo(Frame1, QStringLiteral("lblProductName"), Arial(20, true));
     ColoraTesto(lblProductName, Blu);
@@ -164,7 +163,6 @@ void frmSplash::CreaPannelloProdotto()
     lblCompany = EtichettaACapo(Frame1, QStringLiteral("lblCompany"), Arial(12, true));
     ColoraTesto(lblCompany, Rosso);
     lblWarning = EtichettaACapo(Frame1, QStringLiteral("lblWarning"), Arial(8.25));
-    AdattaAltezza(lblLicenseTo, 2610, 180, 2025);
 }
 
 // The right panel: the pages over a black shadow on dark grey.

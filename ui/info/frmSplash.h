@@ -30,7 +30,6 @@ public:
     int PaginaCorrente() const { return paginaCorrente; }
 
     AreaDisegno *Frame1;
-    QLabel *lblLicenseTo;
     QLabel *lblCompanyProduct;
     QLabel *lblProductName;
     QLabel *lblVersion;

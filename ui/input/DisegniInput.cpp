@@ -55,13 +55,6 @@ ElementoLinea *Linea(AreaDisegno *area, const QString &nome, int x1, int y1, int
     return linea;
 }
 
-// Width first, then colour: a highlighted dimension grows and turns red.
-void ImpostaLinea(ElementoLinea *linea, int larghezza, const QColor &colore)
-{
-    linea->setLineWidth(larghezza);
-    linea->setColor(colore);
-}
-
 ElementoForma *Rettangolo(AreaDisegno *area, const QString &nome, int left, int top, int width,
                           int height)
 {
@@ -155,6 +148,7 @@ DisegniInput::DisegniInput(frmCalFerSol *finestra)
     CreaRiquadroSolaio();
     CreaSezione();
     CreaRiquadroSezione();
+    CreaCampi();
     // A field can also lose the focus while its window is inactive, to a
     // widget that then takes it on its own when the window comes back. Focus
     // going nowhere is left to the field's FocusOut: it also happens while
@@ -427,104 +421,80 @@ void DisegniInput::optTipoSolaio_Click(int indice)
     linSolaioInter[1]->setVisible(intermedio);
 }
 
-void DisegniInput::txtLuceNettaSolaio_GotFocus()
+// Which quantity each field shows, in the sketches and in its inset.
+void DisegniInput::CreaCampi()
 {
-    for (ElementoLinea *linea : linLC)
-        ImpostaLinea(linea, 2, Rosso);
-    ColoraTesto(lblLN, Rosso);
-    EvidenziaSchema();
-    linLCI->setColor(Rosso);
-    for (ElementoForma *punto : shpLCI)
-        punto->setFillColor(Rosso);
-    for (ElementoForma *punto : shpLCI)
-        punto->setBorderColor(Rosso);
-    ColoraTesto(lblLCI, Rosso);
-    shpSCI->setBackgroundColor(Nero);
-    shpSCI->setBackgroundOpaque(false);
-    ColoraTesto(lblSCI, Nero);
+    quotaLCI = {.linee = {linLCI}, .punti = {shpLCI[0], shpLCI[1]}, .etichetta = lblLCI};
+    quotaSCI = {.carico = shpSCI, .etichetta = lblSCI};
+    quotaCFI = {.linee = {linCFI[0], linCFI[1], linCFI[2]}, .etichetta = lblCFI};
+    quotaSSI = {.linee = {linSSI[0], linSSI[1]}, .etichetta = lblSSI};
+    campi = {{
+        {finestra->txtLuceNettaSolaio,
+         {.linee = {linLC[0], linLC[1], linLC[2]}, .larghezzaRossa = 2, .etichetta = lblLN},
+         true,
+         {&quotaLCI, &quotaSCI},
+         &quotaLCI},
+        {finestra->txtSovracAcc,
+         {.carico = shpSA, .bordoCarico = true},
+         true,
+         {&quotaSCI, &quotaLCI},
+         &quotaSCI},
+        {finestra->cmbCF,
+         {.linee = {linCF}, .larghezzaRossa = 2, .etichetta = lblCF},
+         false,
+         {&quotaCFI, &quotaSSI},
+         &quotaCFI},
+        {finestra->cmbSSTravetto,
+         {.linee = {linSS}, .larghezzaRossa = 2, .etichetta = lblSS, .richiami = {linLinkSS}},
+         false,
+         {&quotaCFI, &quotaSSI},
+         &quotaSSI},
+    }};
 }
 
-void DisegniInput::txtLuceNettaSolaio_LostFocus()
+const DisegniInput::Campo *DisegniInput::CampoDi(QWidget *campo) const
 {
-    for (ElementoLinea *linea : linLC)
-        ImpostaLinea(linea, 1, Nero);
-    ColoraTesto(lblLN, Nero);
-    picSolaio->setVisible(false);
-    picOmbra->setVisible(false);
-    // Let the closed inset be repainted before the focus arrives elsewhere.
-    // Typed keys and clicks wait for the normal event loop: handled here they
-    // would reach widgets in the middle of the focus change.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    for (const Campo &c : campi) {
+        if (c.campo == campo)
+            return &c;
+    }
+    return nullptr;
 }
 
-void DisegniInput::txtSovracAcc_GotFocus()
+void DisegniInput::Colora(const Quota &quota, bool rosso)
 {
-    shpSA->setBackgroundColor(Rosso);
-    shpSA->setBorderColor(Rosso);
-    shpSA->setBackgroundOpaque(true);
-    EvidenziaSchema();
-    shpSCI->setBackgroundColor(Rosso);
-    shpSCI->setBackgroundOpaque(true);
-    ColoraTesto(lblSCI, Rosso);
-    linLCI->setColor(Nero);
-    for (ElementoForma *punto : shpLCI)
-        punto->setFillColor(Nero);
-    for (ElementoForma *punto : shpLCI)
-        punto->setBorderColor(Nero);
-    ColoraTesto(lblLCI, Nero);
+    const QColor colore = rosso ? Rosso : Nero;
+    for (ElementoLinea *linea : quota.linee) {
+        if (quota.larghezzaRossa)
+            linea->setLineWidth(rosso ? quota.larghezzaRossa : 1);
+        linea->setColor(colore);
+    }
+    for (ElementoForma *punto : quota.punti)
+        punto->setFillColor(colore);
+    for (ElementoForma *punto : quota.punti)
+        punto->setBorderColor(colore);
+    if (quota.carico) {
+        quota.carico->setBackgroundColor(colore);
+        if (quota.bordoCarico)
+            quota.carico->setBorderColor(colore);
+        quota.carico->setBackgroundOpaque(rosso);
+    }
+    if (quota.etichetta)
+        ColoraTesto(quota.etichetta, colore);
+    for (ElementoLinea *linea : quota.richiami)
+        linea->setColor(colore);
 }
 
-void DisegniInput::txtSovracAcc_LostFocus()
+// Inset before shadow for the slab, shadow before inset for the section.
+void DisegniInput::ChiudiRiquadro(bool schema)
 {
-    shpSA->setBackgroundColor(Nero);
-    shpSA->setBorderColor(Nero);
-    shpSA->setBackgroundOpaque(false);
-    picSolaio->setVisible(false);
-    picOmbra->setVisible(false);
-}
-
-void DisegniInput::cmbCF_GotFocus()
-{
-    ImpostaLinea(linCF, 2, Rosso);
-    ColoraTesto(lblCF, Rosso);
-    EvidenziaSezione();
-    for (ElementoLinea *linea : linCFI)
-        linea->setColor(Rosso);
-    ColoraTesto(lblCFI, Rosso);
-    for (ElementoLinea *linea : linSSI)
-        linea->setColor(Nero);
-    ColoraTesto(lblSSI, Nero);
-}
-
-void DisegniInput::cmbCF_LostFocus()
-{
-    ImpostaLinea(linCF, 1, Nero);
-    ColoraTesto(lblCF, Nero);
-    shpIng->setVisible(false);
-    picIng->setVisible(false);
-}
-
-void DisegniInput::cmbSSTravetto_GotFocus()
-{
-    ImpostaLinea(linSS, 2, Rosso);
-    ColoraTesto(lblSS, Rosso);
-    linLinkSS->setColor(Rosso);
-    EvidenziaSezione();
-    for (ElementoLinea *linea : linCFI)
-        linea->setColor(Nero);
-    ColoraTesto(lblCFI, Nero);
-    for (ElementoLinea *linea : linSSI)
-        linea->setColor(Rosso);
-    ColoraTesto(lblSSI, Rosso);
-}
-
-void DisegniInput::cmbSSTravetto_LostFocus()
-{
-    ImpostaLinea(linSS, 1, Nero);
-    ColoraTesto(lblSS, Nero);
-    linLinkSS->setColor(Nero);
-    shpIng->setVisible(false);
-    picIng->setVisible(false);
+    if (schema) {
+        picSolaio->setVisible(false);
+        picOmbra->setVisible(false);
+    } else {
+        shpIng->setVisible(false);
+        picIng->setVisible(false);
+    }
 }
 
 void DisegniInput::EvidenziaSchema()
@@ -569,29 +539,33 @@ void DisegniInput::ControllaFuocoPerso()
 
 void DisegniInput::GotFocus(QWidget *campo)
 {
-    if (campo == finestra->txtLuceNettaSolaio)
-        txtLuceNettaSolaio_GotFocus();
-    else if (campo == finestra->txtSovracAcc)
-        txtSovracAcc_GotFocus();
-    else if (campo == finestra->cmbCF)
-        cmbCF_GotFocus();
-    else if (campo == finestra->cmbSSTravetto)
-        cmbSSTravetto_GotFocus();
+    const Campo *c = CampoDi(campo);
+    if (!c)
+        return;
+    Colora(c->schizzo, true);
+    if (c->schema)
+        EvidenziaSchema();
+    else
+        EvidenziaSezione();
+    for (const Quota *quota : c->nelRiquadro)
+        Colora(*quota, quota == c->propria);
 }
 
 // The field is let go before its handler runs: the handler lets pending
 // events run, and a focus change among them must find the state it leaves.
 void DisegniInput::LostFocus(QWidget *campo)
 {
-    if (campo != campoEvidenziato)
+    const Campo *c = CampoDi(campo);
+    if (campo != campoEvidenziato || !c)
         return;
     campoEvidenziato = nullptr;
+    Colora(c->schizzo, false);
+    ChiudiRiquadro(c->schema);
+    // Leaving the span repaints the closed slab inset at once, before the
+    // focus arrives elsewhere: going on to the load, the inset shows closing
+    // and opening again as the load's. Typed keys and clicks wait for the
+    // normal event loop: handled here they would reach widgets in the middle
+    // of the focus change.
     if (campo == finestra->txtLuceNettaSolaio)
-        txtLuceNettaSolaio_LostFocus();
-    else if (campo == finestra->txtSovracAcc)
-        txtSovracAcc_LostFocus();
-    else if (campo == finestra->cmbCF)
-        cmbCF_LostFocus();
-    else if (campo == finestra->cmbSSTravetto)
-        cmbSSTravetto_LostFocus();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

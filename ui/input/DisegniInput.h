@@ -3,6 +3,9 @@
 #include <QObject>
 #include <QPointer>
 
+#include <array>
+#include <vector>
+
 class AreaDisegno;
 class ElementoForma;
 class ElementoLinea;
@@ -15,6 +18,12 @@ class frmCalFerSol;
 // them with the quantity being edited in red. They are built into the
 // window's sketch boxes and frames; the handlers are the window's, called by
 // it on its option clicks and on the focus changes of its four fields.
+//
+// Each field has one quantity drawn in the sketches and one in an inset:
+// its GotFocus turns the sketch's red, opens the inset and paints every
+// quantity of the inset, its own red and the other black, so the inset shows
+// exactly one red quantity whichever field had the focus before. Its
+// LostFocus turns the sketch's black and closes the inset.
 class DisegniInput : public QObject {
     Q_OBJECT
 
@@ -23,15 +32,6 @@ public:
 
     void optTipoCampata_Click(int indice);
     void optTipoSolaio_Click(int indice);
-
-    void txtLuceNettaSolaio_GotFocus();
-    void txtLuceNettaSolaio_LostFocus();
-    void txtSovracAcc_GotFocus();
-    void txtSovracAcc_LostFocus();
-    void cmbCF_GotFocus();
-    void cmbCF_LostFocus();
-    void cmbSSTravetto_GotFocus();
-    void cmbSSTravetto_LostFocus();
 
     void EvidenziaSchema();
     void EvidenziaSezione();
@@ -50,12 +50,40 @@ public:
     void EsceDaCampo(QWidget *campo);
 
 private:
+    // The elements that show one quantity, painted red or black in this
+    // order: the lines (first their width, when larghezzaRossa is set), the
+    // dots' fills and then their borders, the load's ground (and its border
+    // when bordoCarico), the caption, the leader lines (colour only).
+    struct Quota {
+        std::vector<ElementoLinea *> linee = {};
+        int larghezzaRossa = 0;
+        std::vector<ElementoForma *> punti = {};
+        ElementoForma *carico = nullptr;
+        bool bordoCarico = false;
+        QLabel *etichetta = nullptr;
+        std::vector<ElementoLinea *> richiami = {};
+    };
+    // A field: its quantity in the sketches, the inset it opens (the slab's
+    // or the section's), the inset's quantities in the order they are painted
+    // and which of them is the field's own.
+    struct Campo {
+        QWidget *campo;
+        Quota schizzo;
+        bool schema;
+        std::array<const Quota *, 2> nelRiquadro;
+        const Quota *propria;
+    };
+
     void CreaSchemiStatici();
     void CreaSchemaEdificio();
     void CreaRiquadroSolaio();
     void CreaSezione();
     void CreaRiquadroSezione();
+    void CreaCampi();
 
+    const Campo *CampoDi(QWidget *campo) const;
+    static void Colora(const Quota &quota, bool rosso);
+    void ChiudiRiquadro(bool schema);
     void ControllaFuocoPerso();
     void LostFocus(QWidget *campo);
 
@@ -92,4 +120,7 @@ private:
     QLabel *lblCFI;
     ElementoLinea *linSSI[2];
     QLabel *lblSSI;
+
+    Quota quotaLCI, quotaSCI, quotaCFI, quotaSSI;
+    std::array<Campo, 4> campi;
 };

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// The number a text starts with, read the way the old BASIC Val reads it:
+// The number a text starts with, read leniently:
 // blanks are skipped wherever they stand, the decimal sign is always ".",
 // an exponent (E or D) may follow, and reading stops at the first character
 // that cannot continue the number. A text without a leading number gives 0;

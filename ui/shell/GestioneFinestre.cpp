@@ -137,7 +137,8 @@ void DopoScaricamentoRisultati(frmOutPut2 *finestra)
 
 // What the engine sees of the windows. The input controls are read by name;
 // when the input window is not loaded they read as a freshly loaded window
-// would, which is what the engine found in the original program.
+// would: whatever windows are open, the engine always reads a text or an
+// option, never a missing control.
 class FinestreApplicazione : public Finestre {
 public:
     QString TestoControllo(const QString &nome) override
