@@ -15,7 +15,9 @@ QStringList ElencaCopriferri();
 // The list cmbSSTravetto: "4" to "8".
 QStringList ElencaSottoTravetti();
 
-// The two lists' texts after the window's load (and after Pulisci).
+// The texts of the span and load boxes and of the two lists after the
+// window's load and after Pulisci.
+inline const QString CasellaIniziale = QStringLiteral("0");
 inline const QString CopriferroIniziale = QStringLiteral("2");
 inline const QString SottoTravettoIniziale = QStringLiteral("4");
 

@@ -72,7 +72,7 @@ QComboBox *Lista(QWidget *contenitore, const char *nome)
 
 QLineEdit *Casella(QWidget *contenitore, const char *nome)
 {
-    auto *casella = new QLineEdit(QStringLiteral("0"), contenitore);
+    auto *casella = new QLineEdit(VociInput::CasellaIniziale, contenitore);
     casella->setObjectName(QString::fromLatin1(nome));
     casella->setFont(Arial(11.25));
     // White, not the silver of the frame it lies on, which reads as disabled.

@@ -150,10 +150,10 @@ public:
                 return lista->currentText();
         }
         if (nome == u"cmbCF")
-            return QStringLiteral("2");
+            return VociInput::CopriferroIniziale;
         if (nome == u"cmbSSTravetto")
-            return QStringLiteral("4");
-        return QStringLiteral("0");
+            return VociInput::SottoTravettoIniziale;
+        return VociInput::CasellaIniziale;
     }
 
     bool ValoreOpzione(const QString &nome) override
@@ -380,10 +380,10 @@ void PulisciInput()
     frmCalFerSol *input = CalFerSolCaricata();
     if (!input)
         return;
-    input->txtLuceNettaSolaio->setText(QStringLiteral("0"));
+    input->txtLuceNettaSolaio->setText(VociInput::CasellaIniziale);
     input->cmbSSTravetto->setCurrentText(VociInput::SottoTravettoIniziale);
     input->cmbCF->setCurrentText(VociInput::CopriferroIniziale);
-    input->txtSovracAcc->setText(QStringLiteral("0"));
+    input->txtSovracAcc->setText(VociInput::CasellaIniziale);
 }
 
 void ComandoCalcola()
