@@ -313,12 +313,12 @@ void tst_mdiVelmora::ordineArgomenti_data()
 
 void tst_mdiVelmora::ordineArgomenti()
 {
-    // The n-th argument drives the n-th key and no other button.
+    // The n-th state of a set drives the n-th key and no other button.
     QFETCH(int, acceso);
     mdiVelmora finestra;
-    bool a[9] = {};
-    a[acceso] = true;
-    finestra.AbilitaPulsanti(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8]);
+    InsiemePulsanti insieme{};
+    insieme[acceso] = true;
+    finestra.AbilitaPulsanti(insieme);
     QString atteso(9, QLatin1Char('0'));
     atteso[acceso] = QLatin1Char('1');
     QCOMPARE(StatiPulsanti(finestra), atteso);

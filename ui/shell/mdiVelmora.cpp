@@ -259,13 +259,6 @@ void mdiVelmora::AdattaAllaCornice()
         DimensionaECentra(cornice);
 }
 
-void mdiVelmora::AbilitaPulsanti(bool ApriForm, bool Pulisci, bool Calcola, bool Modifica,
-                                 bool Back, bool Stampa, bool Esporta, bool Info, bool Esci)
-{
-    AbilitaPulsanti(
-        InsiemePulsanti{ApriForm, Pulisci, Calcola, Modifica, Back, Stampa, Esporta, Info, Esci});
-}
-
 void mdiVelmora::AbilitaPulsanti(const InsiemePulsanti &insieme)
 {
     for (std::size_t i = 0; i < ChiaviPulsanti.size(); ++i) {

@@ -37,8 +37,6 @@ public:
 
     // Enables the toolbar buttons, one state per key in the order of
     // ChiaviPulsanti; every call sets all nine.
-    void AbilitaPulsanti(bool ApriForm, bool Pulisci, bool Calcola, bool Modifica, bool Back,
-                         bool Stampa, bool Esporta, bool Info, bool Esci);
     void AbilitaPulsanti(const InsiemePulsanti &insieme);
 
     // Asks "Stampare la videata?" and prints the active child window's client
