@@ -3,7 +3,6 @@
 #include "Numeri.h"
 #include "RecordProgetto.h"
 
-
 namespace VociInput {
 
 QStringList ElencaCopriferri()

@@ -532,7 +532,6 @@ void tst_Accessibilita::pulisciDaTastiera()
     QCOMPARE(input->txtSovracAcc->text(), QStringLiteral("0"));
 }
 
-
 void tst_Accessibilita::tastiComeClic_data()
 {
     QTest::addColumn<int>("tasto");

@@ -144,8 +144,8 @@ void tst_Calcolo::ingressiRifiutati_data()
     QTest::newRow("span negative") << it << "-5"
                                    << "200" << luce << txtLuce;
     // Swedish writes its minus sign as the typographic one.
-    QTest::newRow("span typographic minus") << QLocale::Swedish << QString::fromUtf8("\u22125")
-                                            << "200" << luce << txtLuce;
+    QTest::newRow("span typographic minus")
+        << QLocale::Swedish << QString::fromUtf8("\u22125") << "200" << luce << txtLuce;
     // The span is checked first.
     QTest::newRow("both wrong") << it << "x"
                                 << "y" << luce << txtLuce;

@@ -34,8 +34,8 @@ namespace Aspetto {
 QPalette TavolozzaClassica()
 {
     const QColor grigio(128, 128, 128);
-    QPalette tavolozza(Nero, Argento, Bianco, grigio, QColor(160, 160, 160), Nero, Bianco,
-                       Bianco, Argento);
+    QPalette tavolozza(Nero, Argento, Bianco, grigio, QColor(160, 160, 160), Nero, Bianco, Bianco,
+                       Argento);
     tavolozza.setColor(QPalette::ButtonText, Nero);
     tavolozza.setColor(QPalette::Midlight, QColor(223, 223, 223));
     tavolozza.setColor(QPalette::Shadow, Nero);
@@ -58,7 +58,6 @@ void ApplicaTavolozzaClassica(QWidget *finestra)
 {
     finestra->setPalette(TavolozzaClassica());
 }
-
 
 QFont Arial(qreal punti, bool grassetto)
 {

@@ -3,10 +3,10 @@
 #include "IdentitaApplicazione.h"
 #include "common/AreaDisegno.h"
 #include "common/Aspetto.h"
+#include "common/Centratura.h"
 #include "common/Clessidra.h"
 #include "common/ElementiGrafici.h"
 #include "common/Twips.h"
-#include "common/Centratura.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -155,10 +155,12 @@ void frmSplash::CreaPannelloProdotto()
                                          QStringLiteral(":/info/Logo.svg"), 135, 1845, 4470, 4380);
     imgLogo->setVettoriale(true);
 
-    lblCompanyProduct = EtichettaACapo(Frame1, QStringLiteral("lblCompanyProduct"), Arial(18, true));
+    lblCompanyProduct =
+        EtichettaACapo(Frame1, QStringLiteral("lblCompanyProduct"), Arial(18, true));
     lblProductName = EtichettaACapo(Frame1, QStringLiteral("lblProductName"), Arial(20, true));
     ColoraTesto(lblProductName, Blu);
-    lblVersion = EtichettaACapo(Frame1, QStringLiteral("lblVersion"), Arial(9.75, true), Qt::AlignRight);
+    lblVersion =
+        EtichettaACapo(Frame1, QStringLiteral("lblVersion"), Arial(9.75, true), Qt::AlignRight);
     lblCredito = EtichettaACapo(Frame1, QStringLiteral("lblCredito"), Arial(8.25));
     lblCompany = EtichettaACapo(Frame1, QStringLiteral("lblCompany"), Arial(12, true));
     ColoraTesto(lblCompany, Rosso);
@@ -194,13 +196,15 @@ void frmSplash::CreaPannelloPagine()
     for (int i = 0; i < 9; ++i) {
         const bool intestazione = i % 2 == 1 && i < 8; // lblImp2, 4, 6 and 8
         lblImp[i] = EtichettaACapo(fraImp, QStringLiteral("lblImp%1").arg(i + 1),
-                              TimesNewRoman(8.25, true, intestazione));
+                                   TimesNewRoman(8.25, true, intestazione));
         testiPagina[1].append({lblImp[i], intestazione});
     }
     lblInput = EtichettaACapo(fraInput, QStringLiteral("lblInput"), TimesNewRoman(8.25, false));
     testiPagina[2] = {{lblInput, false}};
-    lblOutput1 = EtichettaACapo(fraOutput, QStringLiteral("lblOutput1"), TimesNewRoman(8.25, false));
-    lblOutput2 = EtichettaACapo(fraOutput, QStringLiteral("lblOutput2"), TimesNewRoman(8.25, false));
+    lblOutput1 =
+        EtichettaACapo(fraOutput, QStringLiteral("lblOutput1"), TimesNewRoman(8.25, false));
+    lblOutput2 =
+        EtichettaACapo(fraOutput, QStringLiteral("lblOutput2"), TimesNewRoman(8.25, false));
     testiPagina[3] = {{lblOutput1, false}, {lblOutput2, true}};
 }
 
@@ -215,14 +219,14 @@ QWidget *frmSplash::CreaPagina(const char *nome, int indice, const QString &inte
     PosizionaInTwips(pagina, 90, 90, 6000, 5800);
 
     auto *titolo = EtichettaACapo(pagina, NomeInMatrice(QStringLiteral("lblIntestazione"), indice),
-                             TimesNewRoman(14, true));
+                                  TimesNewRoman(14, true));
     titolo->setText(intestazione);
     titolo->setWordWrap(false);
     ColoraSfondo(titolo, Bianco);
     AdattaAlTesto(titolo, leftIntestazione, 540);
 
     auto *marchio = EtichettaACapo(pagina, NomeInMatrice(QStringLiteral("lblMarchio"), indice),
-                              Arial(9.75, true), Qt::AlignHCenter);
+                                   Arial(9.75, true), Qt::AlignHCenter);
     marchio->setText(QStringLiteral("QUARANEL"));
     ColoraTesto(marchio, Rosso);
     AdattaAltezza(marchio, 3960, 90, 1320);

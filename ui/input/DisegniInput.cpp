@@ -35,13 +35,13 @@ QFont FontRiquadro()
     return Arial(12, true);
 }
 
-// A caption that shows only its text: the drawing beneath stays visible.
-QLabel *Etichetta(QWidget *contenitore, const QString &nome, const QString &testo,
-                  const QFont &font, int left, int top, int width, int height)
+// A caption of a sketch, placed by its name: only its text shows, the
+// drawing beneath stays visible.
+QLabel *DidascaliaSchizzo(QWidget *contenitore, const QString &nome, const QString &testo,
+                          const QFont &font, int left, int top, int width, int height)
 {
-    auto *etichetta = new QLabel(testo, contenitore);
+    QLabel *etichetta = Aspetto::Etichetta(contenitore, testo, font);
     etichetta->setObjectName(nome);
-    etichetta->setFont(font);
     etichetta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PosizionaInTwips(etichetta, left, top, width, height);
     return etichetta;
@@ -201,8 +201,8 @@ void DisegniInput::CreaSchemaEdificio()
     Rettangolo(area, QStringLiteral("Shape23"), 765, 2250, 375, 240);
     Rettangolo(area, QStringLiteral("Shape25"), 2655, 2250, 375, 240);
     Linea(area, QStringLiteral("Line31"), 45, 2250, 3780, 2250);
-    Etichetta(area, QStringLiteral("Label10"), QStringLiteral("q"), FontSchizzo(), 1845, 720, 90,
-              210);
+    DidascaliaSchizzo(area, QStringLiteral("Label10"), QStringLiteral("q"), FontSchizzo(), 1845,
+                      720, 90, 210);
 
     linSolaioCoper = Linea(area, QStringLiteral("linSolaioCoper"), 60, 630, 3760, 630, 3);
     linSolaioInter[1] =
@@ -225,8 +225,8 @@ void DisegniInput::CreaSchemaEdificio()
     linLC[0] = Linea(area, NomeInMatrice(QStringLiteral("linLC"), 0), 975, 1485, 2835, 1485);
     linLC[1] = Linea(area, NomeInMatrice(QStringLiteral("linLC"), 1), 945, 1440, 990, 1530);
     linLC[2] = Linea(area, NomeInMatrice(QStringLiteral("linLC"), 2), 2820, 1440, 2855, 1530);
-    lblLN = Etichetta(area, QStringLiteral("lblLN"), QStringLiteral("LC"), FontSchizzo(), 1800,
-                      1485, 195, 210);
+    lblLN = DidascaliaSchizzo(area, QStringLiteral("lblLN"), QStringLiteral("LC"), FontSchizzo(),
+                              1800, 1485, 195, 210);
 }
 
 // One bay between two columns, seen from the side, with the span between the
@@ -275,12 +275,12 @@ void DisegniInput::CreaRiquadroSolaio()
                                   ElementoForma::Cerchio, 2420, 360, 150, 105);
     for (ElementoForma *punto : shpLCI)
         punto->setFillStyle(ElementoForma::Pieno);
-    lblLCI = Etichetta(area, QStringLiteral("lblLCI"), QStringLiteral("LC"), FontRiquadro(), 1260,
-                       90, 330, 285);
+    lblLCI = DidascaliaSchizzo(area, QStringLiteral("lblLCI"), QStringLiteral("LC"), FontRiquadro(),
+                               1260, 90, 330, 285);
     shpSCI = Rettangolo(area, QStringLiteral("shpSCI"), 585, 1485, 1770, 330);
     shpSCI->setFillStyle(ElementoForma::LineeVerticali);
-    lblSCI = Etichetta(area, QStringLiteral("lblSCI"), QStringLiteral("q"), FontRiquadro(), 1350,
-                       1125, 150, 285);
+    lblSCI = DidascaliaSchizzo(area, QStringLiteral("lblSCI"), QStringLiteral("q"), FontRiquadro(),
+                               1350, 1125, 150, 285);
 }
 
 // The section picture with its captions and leader lines, the CF and SS
@@ -301,8 +301,8 @@ void DisegniInput::CreaSezione()
                       {"lblHT", "HT", 2025, 1575, 240},
                       {"lblArmatura", "Armatura Acc.", 1080, 2475, 1170}};
     for (const auto &d : didascalie)
-        Etichetta(area, QString::fromLatin1(d.nome), QString::fromLatin1(d.testo), FontSchizzo(),
-                  d.left, d.top, d.width, 210);
+        DidascaliaSchizzo(area, QString::fromLatin1(d.nome), QString::fromLatin1(d.testo),
+                          FontSchizzo(), d.left, d.top, d.width, 210);
 
     const int richiami[12][4] = {
         {1135, 2000, 1135, 1170}, {1200, 2070, 1200, 1170}, {1260, 630, 1620, 1035},
@@ -323,12 +323,12 @@ void DisegniInput::CreaSezione()
     }
 
     linCF = Linea(area, QStringLiteral("linCF"), 3440, 2145, 3440, 2235);
-    lblCF = Etichetta(area, QStringLiteral("lblCF"), QStringLiteral("CF"), FontSchizzo(), 3600,
-                      2070, 195, 210);
+    lblCF = DidascaliaSchizzo(area, QStringLiteral("lblCF"), QStringLiteral("CF"), FontSchizzo(),
+                              3600, 2070, 195, 210);
     linSS = Linea(area, QStringLiteral("linSS"), 3015, 2205, 3015, 2430);
     linLinkSS = Linea(area, QStringLiteral("linLinkSS"), 3015, 2340, 3420, 2700);
-    lblSS = Etichetta(area, QStringLiteral("lblSS"), QStringLiteral("SS"), FontSchizzo(), 3465,
-                      2610, 210, 210);
+    lblSS = DidascaliaSchizzo(area, QStringLiteral("lblSS"), QStringLiteral("SS"), FontSchizzo(),
+                              3465, 2610, 210, 210);
 
     const QRect ombra = ZoomSezione.Ombra(Ingrandimento::Passi);
     shpIng = Rettangolo(area, QStringLiteral("shpIng"), ombra.left(), ombra.top(), ombra.width(),
@@ -386,12 +386,12 @@ void DisegniInput::CreaRiquadroSezione()
     linCFI[0] = Linea(area, NomeInMatrice(QStringLiteral("linCFI"), 0), 2835, 1125, 3015, 1035);
     linCFI[1] = Linea(area, NomeInMatrice(QStringLiteral("linCFI"), 1), 2925, 1080, 2925, 1620);
     linCFI[2] = Linea(area, NomeInMatrice(QStringLiteral("linCFI"), 2), 1890, 1080, 2700, 1080);
-    lblCFI = Etichetta(area, QStringLiteral("lblCFI"), QStringLiteral("CF"), FontRiquadro(), 3015,
-                       1125, 330, 285);
+    lblCFI = DidascaliaSchizzo(area, QStringLiteral("lblCFI"), QStringLiteral("CF"), FontRiquadro(),
+                               3015, 1125, 330, 285);
     linSSI[0] = Linea(area, NomeInMatrice(QStringLiteral("linSSI"), 0), 2925, 1620, 2925, 2160);
     linSSI[1] = Linea(area, NomeInMatrice(QStringLiteral("linSSI"), 1), 2835, 2205, 3015, 2115);
-    lblSSI = Etichetta(area, QStringLiteral("lblSSI"), QStringLiteral("SS"), FontRiquadro(), 3015,
-                       1710, 330, 285);
+    lblSSI = DidascaliaSchizzo(area, QStringLiteral("lblSSI"), QStringLiteral("SS"), FontRiquadro(),
+                               3015, 1710, 330, 285);
     // The tick and extension line at the joist bottom belong to both
     // dimensions, so they stay red whichever is shown.
     Linea(area, NomeInMatrice(QStringLiteral("linCFISSI"), 0), 2835, 1665, 3015, 1575)

@@ -6,10 +6,10 @@
 #include "common/Aspetto.h"
 #include "common/ElementiGrafici.h"
 #include "common/FinestraFiglia.h"
+#include "common/ImmaginiLista.h"
 #include "common/NomeAccessibile.h"
 #include "common/Twips.h"
 #include "modVelmora.h"
-#include "common/ImmaginiLista.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -1,5 +1,6 @@
 #include "frmModifica.h"
 
+#include "IdentitaApplicazione.h"
 #include "NumeroIniziale.h"
 #include "common/Aspetto.h"
 #include "common/Clessidra.h"
@@ -7,7 +8,6 @@
 #include "common/FinestraFiglia.h"
 #include "common/NomeAccessibile.h"
 #include "common/Twips.h"
-#include "IdentitaApplicazione.h"
 #include "modVelmora.h"
 
 #include <QApplication>

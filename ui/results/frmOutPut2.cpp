@@ -3,9 +3,9 @@
 #include "common/Aspetto.h"
 #include "common/ElementiGrafici.h"
 #include "common/FinestraFiglia.h"
+#include "common/ImmaginiLista.h"
 #include "common/NomeAccessibile.h"
 #include "common/Twips.h"
-#include "common/ImmaginiLista.h"
 #include "modVelmora.h"
 
 #include <QCloseEvent>

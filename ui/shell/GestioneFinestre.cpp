@@ -12,9 +12,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QStyle>
@@ -102,8 +102,8 @@ void TogliVociInutili(QMdiSubWindow *cornice)
 QMdiSubWindow *AggiungiFigliaFissa(QWidget *finestra, bool riducibile = false)
 {
     QMdiSubWindow *cornice = Registro.CaricaPrincipale()->AggiungiFiglia(finestra);
-    Qt::WindowFlags bandiere = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                               Qt::WindowCloseButtonHint;
+    Qt::WindowFlags bandiere =
+        Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (riducibile)
         bandiere |= Qt::WindowMinimizeButtonHint;
     cornice->setWindowFlags(bandiere);
