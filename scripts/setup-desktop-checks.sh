@@ -12,20 +12,4 @@ PACKAGES=(
     dbus-daemon at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0
 )
 
-missing=()
-for p in "${PACKAGES[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$p")
-    fi
-done
-if [ ${#missing[@]} -eq 0 ]; then
-    exit 0
-fi
-
-SUDO=""
-if [ "$(id -u)" -ne 0 ]; then
-    SUDO="sudo"
-fi
-echo "Installing: ${missing[*]}"
-$SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"$(dirname "$0")/installa-mancanti.sh" "${PACKAGES[@]}"

@@ -8,17 +8,7 @@ set -euo pipefail
 CODA=VelmoraPDF
 [ "$(id -u)" -eq 0 ] || exit 0
 
-missing=()
-for p in cups printer-driver-cups-pdf; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$p")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$(dirname "$0")/installa-mancanti.sh" cups printer-driver-cups-pdf
 
 # Containers have no service manager: start the scheduler by hand.
 if ! lpstat -r 2>/dev/null | grep -q "is running"; then
