@@ -379,11 +379,11 @@ void mdiVelmora::AvvisaStampaFallita(const QString &motivo)
     avviso.exec();
 }
 
-// The access keys of the active child window's buttons come before the
-// menus' and before the focused box: "&Annulla" must not open "&Aiuto", Alt+C
-// must press "&Calcola" rather than type a "c", and a window in the
-// background must not take the key from the one in front. Seen at the
-// application, before any widget.
+// Seen at the application, before any widget: the main window's first
+// exposure, and the keys. The access keys of the active child window's
+// buttons come before the menus' and before the focused box: "&Annulla" must
+// not open "&Aiuto", Alt+C must press "&Calcola" rather than type a "c", and
+// a window in the background must not take the key from the one in front.
 bool mdiVelmora::eventFilter(QObject *oggetto, QEvent *evento)
 {
     // Resized after the exposure has been handled: a Wayland window that
@@ -391,6 +391,7 @@ bool mdiVelmora::eventFilter(QObject *oggetto, QEvent *evento)
     if (evento->type() == QEvent::Expose && !corniceAdattata && oggetto == windowHandle()) {
         corniceAdattata = true;
         QMetaObject::invokeMethod(this, &mdiVelmora::AdattaAllaCornice, Qt::QueuedConnection);
+        return QMainWindow::eventFilter(oggetto, evento);
     }
     const bool tasto =
         evento->type() == QEvent::ShortcutOverride || evento->type() == QEvent::KeyPress;
