@@ -832,8 +832,9 @@ bool Passeggiata::PremiSpazio()
 }
 
 // Enter, Esc or a cursor key on a text box or a button, which must change
-// nothing the checks see. (Lists and options take the arrows as a choice,
-// and the typing actions delete; they are left out here.)
+// nothing the checks see, but for Enter on a button, which presses it as
+// Space does. (Lists and options take the arrows as a choice, and the typing
+// actions delete; they are left out here.)
 bool Passeggiata::PremiAltroTasto()
 {
     QWidget *fuoco = QApplication::focusWidget();
@@ -851,6 +852,9 @@ bool Passeggiata::PremiAltroTasto()
     if (tasto == (Qt::CTRL | Qt::Key_L) && modello.caricato &&
         Barra()->findChild<QAction *>(QStringLiteral("Pulisci"))->isEnabled())
         modello.Pulisci();
+    const bool invio = tasto.key() == Qt::Key_Return || tasto.key() == Qt::Key_Enter;
+    if (invio && CalFerSolCaricata())
+        calcolo = fuoco == CalFerSolCaricata()->cmdCalcola;
     QTest::keyClick(fuoco, tasto.key(), tasto.keyboardModifiers());
     return true;
 }

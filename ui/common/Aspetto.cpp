@@ -20,7 +20,7 @@ protected:
     {
         const bool invio = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
         if (invio && !evento->isAutoRepeat() && evento->modifiers() == Qt::NoModifier) {
-            animateClick();
+            click();
             return;
         }
         QToolButton::keyPressEvent(evento);
