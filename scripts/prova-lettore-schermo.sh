@@ -8,38 +8,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-SECONDS_ALLOWED=120
-
-fail() {
-    echo "prova-lettore-schermo: $*" >&2
-    exit 1
-}
-
-"$PWD/scripts/setup-desktop-checks.sh"
+NOME_PROVA=prova-lettore-schermo
+# shellcheck source=scripts/prova-comune.sh
+. scripts/prova-comune.sh
 [ -x build/predimvelmora ] || fail "build/predimvelmora is missing: build first"
-
-work=$(mktemp -d)
-xvfb_pid=""
-cleanup() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-chmod 700 "$work"
 
 # Xvfb picks a free display and writes its number to the descriptor given.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" \
     >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 1 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
-[ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
+server_pid=$!
+attendi_server test -s "$work/display" || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
 display=":$(head -n 1 "$work/display")"
 echo "Xvfb on $display"
 

@@ -13,42 +13,20 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-SECONDS_ALLOWED=120
+NOME_PROVA=prova-wayland
 SOCKET=predimvelmora-prova
-
-fail() {
-    echo "prova-wayland: $*" >&2
-    exit 1
-}
-
-"$PWD/scripts/setup-desktop-checks.sh"
+# shellcheck source=scripts/prova-comune.sh
+. scripts/prova-comune.sh
 for f in build/predimvelmora build/tests/info/tst_avvio; do
     [ -x "$f" ] || fail "$f is missing: build first"
 done
 
-# The compositor's socket lives in a runtime directory of our own.
-work=$(mktemp -d)
-chmod 700 "$work"
-weston_pid=""
-cleanup() {
-    if [ -n "$weston_pid" ]; then
-        kill "$weston_pid" 2>/dev/null || true
-        wait "$weston_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
+# The compositor's socket lives in the runtime folder of our own.
 XDG_RUNTIME_DIR="$work" weston --backend=headless-backend.so --socket="$SOCKET" \
     --width=1280 --height=1024 --idle-time=0 --log="$work/weston.log" </dev/null \
     >/dev/null 2>&1 &
-weston_pid=$!
-for _ in $(seq 1 100); do
-    [ -S "$work/$SOCKET" ] && break
-    kill -0 "$weston_pid" 2>/dev/null || break
-    sleep 0.1
-done
-if [ ! -S "$work/$SOCKET" ]; then
+server_pid=$!
+if ! attendi_server test -S "$work/$SOCKET"; then
     cat "$work/weston.log" >&2 || true
     fail "weston did not start"
 fi
