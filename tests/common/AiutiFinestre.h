@@ -57,22 +57,6 @@ inline frmCalFerSol *ApriInput()
     return input;
 }
 
-// A toolbar button clicked, or a menu entry chosen; false when neither is there.
-inline bool Comanda(const QString &comando)
-{
-    auto *barra =
-        Registro.Principale ? Registro.Principale->findChild<QToolBar *>("tlbMdi") : nullptr;
-    QAction *pulsante = barra ? barra->findChild<QAction *>(comando) : nullptr;
-    QAction *voce =
-        Registro.Principale ? Registro.Principale->findChild<QAction *>(comando) : nullptr;
-    if (pulsante)
-        QTest::mouseClick(barra->widgetForAction(pulsante), Qt::LeftButton);
-    else if (voce)
-        voce->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return pulsante || voce;
-}
-
 // A click on a button, and the windows it closed gone; false for no button.
 inline bool Clicca(QAbstractButton *pulsante)
 {

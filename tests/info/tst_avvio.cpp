@@ -380,7 +380,7 @@ void tst_Avvio::aperturaSuccessiva()
         QVERIFY(guida->cmdFinish->isEnabled() && !guida->cmdIndietro->isEnabled());
         for (int i = 0; i < 3; ++i)
             QVERIFY(Clicca(guida->cmdAvanti));
-        QVERIFY(Comanda(QStringLiteral("itemVelmora")));
+        QVERIFY(Comanda(QStringLiteral("Info &Velmora")));
         QCOMPARE(Guida(), guida);
         QCOMPARE(guida->PaginaCorrente(), 3);
 
@@ -408,19 +408,19 @@ void tst_Avvio::comandi_data()
         QTest::newRow(nome) << stato << comando << inVista << barra;
     };
     riga("ApriForm", "chiusa", "ApriForm", {"frmCalFerSol"}, aperto);
-    riga("Calcolo Ferri", "chiusa", "itemCalFerri", {"frmCalFerSol"}, aperto);
-    riga("Calcolo Ferri, loaded", "input", "itemCalFerri", {"frmCalFerSol"}, aperto);
-    riga("Calcolo Ferri, hidden", "risultati", "itemCalFerri", {"frmOutPut2"}, risultati);
+    riga("Calcolo Ferri", "chiusa", "&Calcolo Ferri", {"frmCalFerSol"}, aperto);
+    riga("Calcolo Ferri, loaded", "input", "&Calcolo Ferri", {"frmCalFerSol"}, aperto);
+    riga("Calcolo Ferri, hidden", "risultati", "&Calcolo Ferri", {"frmOutPut2"}, risultati);
     riga("Calcola", "input", "Calcola", {"frmOutPut2"}, risultati);
     riga("Modifica", "risultati", "Modifica", {"frmOutPut2", "frmModifica"}, dialogo);
     riga("Back", "risultati", "Back", {"frmCalFerSol"}, aperto);
     riga("Info", "dialogo", "Info", {"frmOutPut2", "frmModifica", "frmSplash"}, dialogo);
     riga("Info, no input window", "chiusa", "Info", {"frmSplash"}, chiusa);
-    riga("Info Velmora", "input", "itemVelmora", {"frmCalFerSol", "frmSplash"}, aperto);
-    riga("Info Software", "risultati", "itemInfo", {"frmOutPut2", "frmAbout"}, risultati);
-    riga("Info Software, no input", "chiusa", "itemInfo", {"frmAbout"}, chiusa);
+    riga("Info Velmora", "input", "Info &Velmora", {"frmCalFerSol", "frmSplash"}, aperto);
+    riga("Info Software", "risultati", "&Info Software", {"frmOutPut2", "frmAbout"}, risultati);
+    riga("Info Software, no input", "chiusa", "&Info Software", {"frmAbout"}, chiusa);
     riga("Esci", "dialogo", "Esci", {}, "");
-    riga("menu Esci", "input", "itemEsci", {}, "");
+    riga("menu Esci", "input", "&Esci", {}, "");
 }
 
 // Each command where it can be given: what is on view afterwards, the
@@ -499,7 +499,7 @@ void tst_Avvio::percorsoCompleto()
     QCOMPARE(dialoghi.visti.size(), 1);
     QCOMPARE(dialoghi.senzaRisposta, 0);
 
-    QVERIFY(Comanda(QStringLiteral("itemInfo")));
+    QVERIFY(Comanda(QStringLiteral("&Info Software")));
     QVERIFY(Registro.About);
     QVERIFY(Clicca(qobject_cast<frmAbout *>(Registro.About.data())->cmdOK));
     QVERIFY(Comanda(QStringLiteral("Info")));

@@ -509,7 +509,7 @@ bool Passeggiata::PremiPulsanteBarra()
     int indice = Caso(65);
     indice = indice < 64 ? indice / 8 : 8;
     const QString chiave = ChiaviPulsanti[indice];
-    QAction *pulsante = Barra()->findChild<QAction *>(chiave);
+    QAction *pulsante = AzioneBarra(chiave);
     const bool acceso = pulsante->isEnabled();
     Annota(QStringLiteral("toolbar"), chiave + (acceso ? QString() : QStringLiteral(" (off)")));
     if (acceso && chiave == u"Pulisci" && modello.caricato)
@@ -522,15 +522,17 @@ bool Passeggiata::PremiPulsanteBarra()
 bool Passeggiata::ScegliVoceMenu()
 {
     QList<QAction *> voci;
-    for (QAction *voce : Registro.Principale->menuBar()->findChildren<QAction *>()) {
-        if (!voce->menu() && !voce->isSeparator() && !voce->objectName().isEmpty())
-            voci << voce;
+    for (const QMenu *menu : Registro.Principale->menuBar()->findChildren<QMenu *>()) {
+        for (QAction *voce : menu->actions()) {
+            if (!voce->menu() && !voce->isSeparator())
+                voci << voce;
+        }
     }
     QAction *voce = UnoDi(voci);
-    if (!voce || (voce->objectName() == u"itemEsci" && Caso(8) != 0))
+    if (!voce || (voce->text() == u"&Esci" && Caso(8) != 0))
         return false;
     Annota(QStringLiteral("menu"),
-           voce->objectName() + (voce->isEnabled() ? QString() : QStringLiteral(" (off)")));
+           voce->text() + (voce->isEnabled() ? QString() : QStringLiteral(" (off)")));
     if (voce->isEnabled())
         voce->trigger();
     return true;
@@ -850,7 +852,7 @@ bool Passeggiata::PremiAltroTasto()
     Annota(QStringLiteral("key"),
            QKeySequence(tasto).toString() + QStringLiteral(" on ") + fuoco->objectName());
     if (tasto == (Qt::CTRL | Qt::Key_L) && modello.caricato &&
-        Barra()->findChild<QAction *>(QStringLiteral("Pulisci"))->isEnabled())
+        AzioneBarra(QStringLiteral("Pulisci"))->isEnabled())
         modello.Pulisci();
     const bool invio = tasto.key() == Qt::Key_Return || tasto.key() == Qt::Key_Enter;
     if (invio && CalFerSolCaricata())

@@ -3,6 +3,7 @@
 // to start it on.
 
 #include "AiutiFinestre.h"
+#include "StatoApplicazione.h"
 #include "common/Centratura.h"
 #include "common/ImmaginiLista.h"
 #include "shell/InsiemiPulsanti.h"
@@ -10,6 +11,7 @@
 #include "shell/SchermoDisponibile.h"
 #include "shell/mdiVelmora.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
@@ -51,16 +53,11 @@ private:
     int &chiusure;
 };
 
-QAction *Pulsante(mdiVelmora &finestra, const QString &chiave)
-{
-    return finestra.findChild<QToolBar *>(QStringLiteral("tlbMdi"))->findChild<QAction *>(chiave);
-}
-
 QString StatiPulsanti(mdiVelmora &finestra)
 {
     QString stati;
     for (const QString &chiave : ChiaviPulsanti)
-        stati += Pulsante(finestra, chiave)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        stati += AzioneBarra(finestra, chiave)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
     return stati;
 }
 
@@ -170,6 +167,9 @@ void tst_mdiVelmora::barraStrumenti()
     auto *bottone = qobject_cast<QToolButton *>(tlbMdi->widgetForAction(azione));
     QVERIFY(bottone);
     QCOMPARE(bottone->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    // A screen reader names the button as the tooltip does, whatever its
+    // menu entry is called.
+    QCOMPARE(QAccessible::queryAccessibleInterface(bottone)->text(QAccessible::Name), suggerimento);
 }
 
 void tst_mdiVelmora::immaginiDistinte()
@@ -193,7 +193,7 @@ void tst_mdiVelmora::menu_data()
 {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<int>("posizione");
-    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("nome");   // a toolbar key: the entry is that button's action
     QTest::addColumn<bool>("abilitata"); // with no child window
     QTest::addColumn<QString>("testo");
 
@@ -202,15 +202,15 @@ void tst_mdiVelmora::menu_data()
         {"mnuFile", 1, "ItemExport", false, "E&xport"},
         {"mnuFile", 2, "itemApri", false, "&Apri"},
         {"mnuFile", 3, "itemSalva", false, "&Salva"},
-        {"mnuFile", 4, "itemStampa", false, "Stam&pa"},
-        {"mnuFile", 5, "itemEsci", true, "&Esci"},
-        {"mnuSolai", 0, "itemCalFerri", true, "&Calcolo Ferri"},
+        {"mnuFile", 4, "Stampa", false, "Stam&pa"},
+        {"mnuFile", 5, "Esci", true, "&Esci"},
+        {"mnuSolai", 0, "ApriForm", true, "&Calcolo Ferri"},
         {"mnuAiuto", 0, "itemInfo", true, "&Info Software"},
         {"mnuAiuto", 1, "itemQuaranel", false, "Info &Quaranel"},
-        {"mnuAiuto", 2, "itemVelmora", true, "Info &Velmora"},
+        {"mnuAiuto", 2, "Info", true, "Info &Velmora"},
     };
     for (const auto &[menu, posizione, nome, abilitata, testo] : voci)
-        QTest::addRow("%s", nome) << menu << posizione << nome << abilitata << testo;
+        QTest::addRow("%s", testo) << menu << posizione << nome << abilitata << testo;
 }
 
 void tst_mdiVelmora::menu()
@@ -233,9 +233,13 @@ void tst_mdiVelmora::menu()
 
     const QList<QAction *> voci = finestra.menuBar()->findChild<QMenu *>(menu)->actions();
     QVERIFY(posizione < voci.size());
-    QCOMPARE(voci.at(posizione)->objectName(), nome);
-    QCOMPARE(voci.at(posizione)->text(), testo);
-    QCOMPARE(voci.at(posizione)->isEnabled(), abilitata);
+    QAction *voce = voci.at(posizione);
+    QCOMPARE(voce->objectName(), nome);
+    QCOMPARE(voce->text(), testo);
+    QCOMPARE(voce->isEnabled(), abilitata);
+    QVERIFY(voce->icon().isNull() || !voce->isIconVisibleInMenu());
+    if (QAction *pulsante = AzioneBarra(finestra, nome))
+        QCOMPARE(voce, pulsante);
 }
 
 void tst_mdiVelmora::finestraAlCaricamento()
@@ -253,7 +257,7 @@ void tst_mdiVelmora::finestraAlCaricamento()
     if (schermo.size() == QSize(800, 800))
         QCOMPARE(finestra->pos(), QPoint(0, 100));
     // Nothing to export, ever; the first state the user sees already says so.
-    QVERIFY(!Pulsante(*finestra, QStringLiteral("Esporta"))->isEnabled());
+    QVERIFY(!AzioneBarra(*finestra, QStringLiteral("Esporta"))->isEnabled());
     QCOMPARE(StatiPulsanti(*finestra), QStringLiteral("100000011"));
 
     QStatusBar *stbMdi = finestra->statusBar();
@@ -299,8 +303,10 @@ void tst_mdiVelmora::insiemi()
     finestra.AbilitaPulsanti(prima);
     finestra.AbilitaPulsanti(insieme);
     QCOMPARE(StatiPulsanti(finestra), stati);
-    // The File menu's print entry follows the toolbar's.
-    QCOMPARE(finestra.findChild<QAction *>(QStringLiteral("itemStampa"))->isEnabled(),
+    // The menu entries follow their buttons.
+    QCOMPARE(VoceMenu(finestra, QStringLiteral("&Calcolo Ferri"))->isEnabled(),
+             stati[0] == QLatin1Char('1'));
+    QCOMPARE(VoceMenu(finestra, QStringLiteral("Stam&pa"))->isEnabled(),
              stati[5] == QLatin1Char('1'));
 }
 
@@ -353,7 +359,7 @@ void tst_mdiVelmora::chiusura_data()
     QTest::addColumn<QString>("comando");
     QTest::newRow("frame") << "frame";
     QTest::newRow("toolbar Esci") << "Esci";
-    QTest::newRow("menu Esci") << "itemEsci";
+    QTest::newRow("menu Esci") << "&Esci";
 }
 
 void tst_mdiVelmora::chiusura()
@@ -375,9 +381,10 @@ void tst_mdiVelmora::chiusura()
         finestra->close();
     } else if (comando == QLatin1String("Esci")) {
         auto *tlbMdi = finestra->findChild<QToolBar *>(QStringLiteral("tlbMdi"));
-        qobject_cast<QToolButton *>(tlbMdi->widgetForAction(Pulsante(*finestra, comando)))->click();
+        qobject_cast<QToolButton *>(tlbMdi->widgetForAction(AzioneBarra(*finestra, comando)))
+            ->click();
     } else {
-        finestra->findChild<QAction *>(comando)->trigger();
+        VoceMenu(*finestra, comando)->trigger();
     }
 
     QCOMPARE(chiusureInput + chiusureRisultati + chiusureSplash, 3);

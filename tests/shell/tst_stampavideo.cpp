@@ -4,6 +4,7 @@
 #include "LetturaPdf.h"
 #include "RispostaDialoghi.h"
 #include "StampanteFinta.h"
+#include "StatoApplicazione.h"
 #include "shell/InsiemiPulsanti.h"
 #include "shell/Stampa.h"
 #include "shell/TraduzioneQt.h"
@@ -50,12 +51,12 @@ void ChiediStampa(mdiVelmora &finestra, OrigineStampa origine)
         finestra.StampaVideo();
         break;
     case OrigineStampa::MenuFile:
-        finestra.findChild<QAction *>(QStringLiteral("itemStampa"))->trigger();
+        VoceMenu(finestra, QStringLiteral("Stam&pa"))->trigger();
         break;
     case OrigineStampa::BarraStrumenti: {
         auto *tlbMdi = finestra.findChild<QToolBar *>(QStringLiteral("tlbMdi"));
-        QAction *stampa = tlbMdi->findChild<QAction *>(QStringLiteral("Stampa"));
-        qobject_cast<QToolButton *>(tlbMdi->widgetForAction(stampa))->click();
+        QAction *stampa = AzioneBarra(finestra, QStringLiteral("Stampa"));
+        QTest::mouseClick(tlbMdi->widgetForAction(stampa), Qt::LeftButton);
         break;
     }
     }
@@ -380,6 +381,12 @@ void tst_StampaVideo::fallimenti()
         qputenv("CUPS_SERVER", QByteArray("127.0.0.1:") + QByteArray::number(muto.serverPort()));
     }
 
+    {
+        // A toolbar print the user declined leaves the next command's
+        // failures to that command.
+        RispostaDialoghi declinata({QMessageBox::No});
+        ChiediStampa(*finestra, OrigineStampa::BarraStrumenti);
+    }
     RispostaDialoghi risposte({QMessageBox::Yes, QMessageBox::Ok});
     ChiediStampa(*finestra, origine);
     QVERIFY(conclusa.count() == 1 || conclusa.wait(5000));

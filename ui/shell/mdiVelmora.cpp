@@ -28,7 +28,9 @@
 #include <QToolBar>
 #include <QWindow>
 
+#include <algorithm>
 #include <exception>
+#include <iterator>
 
 namespace {
 
@@ -100,6 +102,7 @@ mdiVelmora::mdiVelmora(QWidget *parent)
     setContextMenuPolicy(Qt::NoContextMenu);
     setCentralWidget(area);
 
+    CreaComandi();
     CreaMenu();
     CreaBarraStrumenti();
     CreaBarraStato();
@@ -120,6 +123,59 @@ QAction *mdiVelmora::AggiungiVoce(QMenu *menu, const QString &nome, const QStrin
     return voce;
 }
 
+// The menu entry that gives a toolbar command is that command's own action:
+// the two are enabled together and do the same thing. So itemStampa,
+// itemEsci, itemCalFerri and itemVelmora are the actions Stampa, Esci,
+// ApriForm and Info, and carry those keys as their names.
+void mdiVelmora::AggiungiComando(QMenu *menu, const QString &chiave, const QString &testo)
+{
+    QAction *comando = Comando(chiave);
+    comando->setText(testo);
+    // The menu shows its entries without pictures.
+    comando->setIconVisibleInMenu(false);
+    menu->addAction(comando);
+}
+
+// The nine commands, one action each, known by the toolbar's keys. Each
+// button is named by its tooltip, for those who do not see its picture.
+void mdiVelmora::CreaComandi()
+{
+    const struct {
+        QString chiave;
+        QString suggerimento;
+        int immagine;
+    } pulsanti[] = {
+        {QStringLiteral("ApriForm"), QStringLiteral("Apri Maschera Pre Dim Solai"), 1},
+        {QStringLiteral("Pulisci"), QStringLiteral("Pulisci Campi di Input"), 2},
+        {QStringLiteral("Calcola"), QStringLiteral("Pre Dimensiona Solaio Velmora"), 3},
+        {QStringLiteral("Modifica"), QStringLiteral("Modifica Altezza Travetto"), 4},
+        {QStringLiteral("Back"), QStringLiteral("Ritorna alla Maschera Precedente"), 6},
+        {QStringLiteral("Stampa"), QStringLiteral("Stampa Videata"), 5},
+        {QStringLiteral("Esporta"), QStringLiteral("Esporta in Excel"), 7},
+        {QStringLiteral("Info"), QStringLiteral("Info Software - Velmora"), 8},
+        {QStringLiteral("Esci"), QStringLiteral("Esci"), 9},
+    };
+    static_assert(std::size(pulsanti) == std::tuple_size_v<InsiemePulsanti>);
+    for (std::size_t i = 0; i < comandi.size(); ++i) {
+        Q_ASSERT(pulsanti[i].chiave == ChiaviPulsanti[i]);
+        comandi[i] = new QAction(ImmagineLista(pulsanti[i].immagine), QString(), this);
+        comandi[i]->setObjectName(pulsanti[i].chiave);
+        comandi[i]->setToolTip(pulsanti[i].suggerimento);
+        comandi[i]->setIconText(pulsanti[i].suggerimento);
+    }
+    // The one command with neither a menu entry nor a button in a window:
+    // a key of its own lets the keyboard reach it too.
+    Comando(QStringLiteral("Pulisci"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+}
+
+QAction *mdiVelmora::Comando(const QString &chiave) const
+{
+    const auto trovata = std::find(ChiaviPulsanti.begin(), ChiaviPulsanti.end(), chiave);
+    Q_ASSERT(trovata != ChiaviPulsanti.end());
+    return trovata == ChiaviPulsanti.end() ? nullptr
+                                           : comandi[std::size_t(trovata - ChiaviPulsanti.begin())];
+}
+
 void mdiVelmora::CreaMenu()
 {
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
@@ -130,32 +186,23 @@ void mdiVelmora::CreaMenu()
         AggiungiVoce(mnuFile, QStringLiteral("itemApri"), QStringLiteral("&Apri")),
         AggiungiVoce(mnuFile, QStringLiteral("itemSalva"), QStringLiteral("&Salva")),
     };
-    itemStampa = AggiungiVoce(mnuFile, QStringLiteral("itemStampa"), QStringLiteral("Stam&pa"));
-    itemEsci = AggiungiVoce(mnuFile, QStringLiteral("itemEsci"), QStringLiteral("&Esci"));
+    AggiungiComando(mnuFile, QStringLiteral("Stampa"), QStringLiteral("Stam&pa"));
+    AggiungiComando(mnuFile, QStringLiteral("Esci"), QStringLiteral("&Esci"));
 
     mnuSolai = menuBar()->addMenu(QStringLiteral("&Solai"));
     mnuSolai->setObjectName(QStringLiteral("mnuSolai"));
-    AggiungiVoce(mnuSolai, QStringLiteral("itemCalFerri"), QStringLiteral("&Calcolo Ferri"));
+    AggiungiComando(mnuSolai, QStringLiteral("ApriForm"), QStringLiteral("&Calcolo Ferri"));
 
     mnuAiuto = menuBar()->addMenu(QStringLiteral("&Aiuto"));
     mnuAiuto->setObjectName(QStringLiteral("mnuAiuto"));
-    AggiungiVoce(mnuAiuto, QStringLiteral("itemInfo"), QStringLiteral("&Info Software"));
+    itemInfo = AggiungiVoce(mnuAiuto, QStringLiteral("itemInfo"), QStringLiteral("&Info Software"));
     QAction *itemQuaranel =
         AggiungiVoce(mnuAiuto, QStringLiteral("itemQuaranel"), QStringLiteral("Info &Quaranel"));
-    AggiungiVoce(mnuAiuto, QStringLiteral("itemVelmora"), QStringLiteral("Info &Velmora"));
+    AggiungiComando(mnuAiuto, QStringLiteral("Info"), QStringLiteral("Info &Velmora"));
 
     for (QAction *voce : senzaComando)
         voce->setEnabled(false);
     itemQuaranel->setEnabled(false);
-}
-
-QAction *mdiVelmora::AggiungiPulsante(const QString &chiave, const QString &suggerimento,
-                                      int immagine)
-{
-    QAction *pulsante = tlbMdi->addAction(ImmagineLista(immagine), QString());
-    pulsante->setObjectName(chiave);
-    pulsante->setToolTip(suggerimento);
-    return pulsante;
 }
 
 void mdiVelmora::CreaBarraStrumenti()
@@ -168,23 +215,14 @@ void mdiVelmora::CreaBarraStrumenti()
     tlbMdi->setToolButtonStyle(Qt::ToolButtonIconOnly);
     addToolBar(Qt::TopToolBarArea, tlbMdi);
 
-    AggiungiPulsante(QStringLiteral("ApriForm"), QStringLiteral("Apri Maschera Pre Dim Solai"), 1);
-    tlbMdi->addSeparator();
-    QAction *pulisci =
-        AggiungiPulsante(QStringLiteral("Pulisci"), QStringLiteral("Pulisci Campi di Input"), 2);
-    // The one command with neither a menu entry nor a button in a window:
-    // a key of its own lets the keyboard reach it too.
-    pulisci->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    AggiungiPulsante(QStringLiteral("Calcola"), QStringLiteral("Pre Dimensiona Solaio Velmora"), 3);
-    AggiungiPulsante(QStringLiteral("Modifica"), QStringLiteral("Modifica Altezza Travetto"), 4);
-    AggiungiPulsante(QStringLiteral("Back"), QStringLiteral("Ritorna alla Maschera Precedente"), 6);
-    tlbMdi->addSeparator();
-    AggiungiPulsante(QStringLiteral("Stampa"), QStringLiteral("Stampa Videata"), 5);
-    AggiungiPulsante(QStringLiteral("Esporta"), QStringLiteral("Esporta in Excel"), 7);
-    tlbMdi->addSeparator();
-    AggiungiPulsante(QStringLiteral("Info"), QStringLiteral("Info Software - Velmora"), 8);
-    tlbMdi->addSeparator();
-    AggiungiPulsante(QStringLiteral("Esci"), QStringLiteral("Esci"), 9);
+    // Five groups, a separator before each but the first.
+    const QStringList apronoGruppo{QStringLiteral("Pulisci"), QStringLiteral("Stampa"),
+                                   QStringLiteral("Info"), QStringLiteral("Esci")};
+    for (QAction *comando : comandi) {
+        if (apronoGruppo.contains(comando->objectName()))
+            tlbMdi->addSeparator();
+        tlbMdi->addAction(comando);
+    }
 }
 
 void mdiVelmora::CreaBarraStato()
@@ -200,22 +238,17 @@ void mdiVelmora::CreaBarraStato()
 
 void mdiVelmora::CollegaComandi()
 {
-    connect(tlbMdi, &QToolBar::actionTriggered, this, &mdiVelmora::tlbMdi_ButtonClick);
+    for (QAction *comando : comandi)
+        connect(comando, &QAction::triggered, this,
+                [this, comando] { tlbMdi_ButtonClick(comando); });
+    connect(itemInfo, &QAction::triggered, this, [] { MostraAbout(); });
 
-    // The menu's print entry follows the toolbar's, so it is offered exactly
-    // when there is a window to print.
-    QAction *pulsanteStampa = tlbMdi->findChild<QAction *>(QStringLiteral("Stampa"));
-    connect(pulsanteStampa, &QAction::enabledChanged, itemStampa, &QAction::setEnabled);
-    itemStampa->setEnabled(pulsanteStampa->isEnabled());
-    connect(itemStampa, &QAction::triggered, this,
-            [this] { StampaVideo(OrigineStampa::MenuFile); });
-    connect(itemEsci, &QAction::triggered, this, &QWidget::close);
-    connect(findChild<QAction *>(QStringLiteral("itemCalFerri")), &QAction::triggered, this,
-            [] { CaricaCalFerSol(); });
-    connect(findChild<QAction *>(QStringLiteral("itemVelmora")), &QAction::triggered, this,
-            [] { MostraSplash(); });
-    connect(findChild<QAction *>(QStringLiteral("itemInfo")), &QAction::triggered, this,
-            [] { MostraAbout(); });
+    // Print failures are reported from the menu and dropped from the
+    // toolbar: the button is down from its press until after its command.
+    auto *pulsanteStampa =
+        qobject_cast<QAbstractButton *>(tlbMdi->widgetForAction(Comando(QStringLiteral("Stampa"))));
+    connect(pulsanteStampa, &QAbstractButton::pressed, this, [this] { stampaDallaBarra = true; });
+    connect(pulsanteStampa, &QAbstractButton::released, this, [this] { stampaDallaBarra = false; });
 }
 
 // The outer size is 800 x 600 and the window is centred. Until a window
@@ -261,16 +294,14 @@ void mdiVelmora::AdattaAllaCornice()
 
 void mdiVelmora::AbilitaPulsanti(const InsiemePulsanti &insieme)
 {
-    for (std::size_t i = 0; i < ChiaviPulsanti.size(); ++i) {
-        if (QAction *pulsante = tlbMdi->findChild<QAction *>(ChiaviPulsanti[i]))
-            pulsante->setEnabled(insieme[i]);
-    }
+    for (std::size_t i = 0; i < comandi.size(); ++i)
+        comandi[i]->setEnabled(insieme[i]);
 }
 
 void mdiVelmora::tlbMdi_ButtonClick(QAction *Button)
 {
     const QString chiave = Button->objectName();
-    // A toolbar command that fails ends there, without a word.
+    // A command that fails ends there, without a word.
     try {
         if (chiave == QLatin1String("ApriForm"))
             CaricaCalFerSol();
@@ -283,7 +314,7 @@ void mdiVelmora::tlbMdi_ButtonClick(QAction *Button)
         else if (chiave == QLatin1String("Back"))
             TornaIndietro(area->currentSubWindow() ? area->currentSubWindow()->widget() : nullptr);
         else if (chiave == QLatin1String("Stampa"))
-            StampaVideo(OrigineStampa::BarraStrumenti);
+            StampaVideo(stampaDallaBarra ? OrigineStampa::BarraStrumenti : OrigineStampa::MenuFile);
         // "Esporta" has no command. "Info" shows the wizard, as "Info &Velmora"
         // does, whatever its tooltip says.
         else if (chiave == QLatin1String("Info"))

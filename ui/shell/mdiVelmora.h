@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QMargins>
 
+#include <array>
 #include <chrono>
 #include <memory>
 
@@ -21,8 +22,8 @@ class QStatusBar;
 class QToolBar;
 
 // Who asked for the printed screen: a failure is reported to a user who
-// pressed a window's button or the menu entry, and dropped for the toolbar,
-// whose commands discard their errors.
+// pressed a window's button or chose the menu entry, and dropped for the
+// toolbar, whose commands discard their errors.
 enum class OrigineStampa { PulsanteFinestra, MenuFile, BarraStrumenti };
 
 // The frame of the application: menus, toolbar and status bar around the
@@ -73,9 +74,13 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
+    // Runs the command of a toolbar button, or of the menu entry that shares
+    // its action.
     void tlbMdi_ButtonClick(QAction *Button);
 
 private:
+    void CreaComandi();
+    QAction *Comando(const QString &chiave) const;
     void CreaMenu();
     void CreaBarraStrumenti();
     void CreaBarraStato();
@@ -84,7 +89,7 @@ private:
     void AdattaAllaCornice();
     QSize InternaMinima() const;
     QAction *AggiungiVoce(QMenu *menu, const QString &nome, const QString &testo);
-    QAction *AggiungiPulsante(const QString &chiave, const QString &suggerimento, int immagine);
+    void AggiungiComando(QMenu *menu, const QString &chiave, const QString &testo);
 
     bool ConfermaStampa();
     QImage RitraiFinestraAttiva(QString &Errore);
@@ -101,8 +106,10 @@ private:
     QMenu *mnuFile = nullptr;
     QMenu *mnuSolai = nullptr;
     QMenu *mnuAiuto = nullptr;
-    QAction *itemStampa = nullptr;
-    QAction *itemEsci = nullptr;
+    // One action per command, in the order of ChiaviPulsanti.
+    std::array<QAction *, std::tuple_size_v<InsiemePulsanti>> comandi{};
+    QAction *itemInfo = nullptr;
+    bool stampaDallaBarra = false;
     std::shared_ptr<ServizioStampa> servizioStampa;
     std::chrono::milliseconds attesaStampa;
     int stampeInCorso = 0;
