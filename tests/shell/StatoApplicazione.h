@@ -14,8 +14,6 @@
 #include <QToolBar>
 #include <QWidget>
 
-#include <algorithm>
-
 // What the tests that drive the whole program read of its state: the
 // toolbar's enabled buttons and which child windows are on view.
 
@@ -40,11 +38,11 @@ inline QToolBar *Barra()
 inline QAction *AzioneBarra(const QMainWindow &principale, const QString &chiave)
 {
     const auto *barra = principale.findChild<QToolBar *>(QStringLiteral("tlbMdi"));
-    const QList<QAction *> azioni = barra ? barra->actions() : QList<QAction *>();
-    const auto trovata = std::find_if(azioni.begin(), azioni.end(), [&](QAction *azione) {
-        return azione->objectName() == chiave;
-    });
-    return trovata == azioni.end() ? nullptr : *trovata;
+    for (QAction *azione : barra ? barra->actions() : QList<QAction *>()) {
+        if (azione->objectName() == chiave)
+            return azione;
+    }
+    return nullptr;
 }
 
 inline QAction *AzioneBarra(const QString &chiave)
