@@ -1,7 +1,8 @@
 # What the desktop checks share, sourced by scripts/prova-*.sh after they set
 # NOME_PROVA: the packages they need, a private runtime folder ($work) that is
 # removed at the end with the display server started in it ($server_pid),
-# and a way to wait for that server. Expects a finished build.
+# a way to wait for that server, and the program's messages shown. Expects a
+# finished build.
 
 SECONDS_ALLOWED=120
 
@@ -32,4 +33,15 @@ attendi_server() {
         sleep 0.1
     done
     return 1
+}
+
+# Shows under the title given what the program wrote to $work/stderr.log, or
+# says it wrote nothing.
+mostra_messaggi() {
+    if [ -s "$work/stderr.log" ]; then
+        echo "$1:"
+        sed 's/^/  /' "$work/stderr.log"
+    else
+        echo "$1: none"
+    fi
 }

@@ -32,11 +32,6 @@ env -u WAYLAND_DISPLAY -u AT_SPI_BUS_ADDRESS DISPLAY="$display" QT_QPA_PLATFORM=
     2>&1 </dev/null | grep -v -e '^dbus-daemon\[' -e '^SpiRegistry daemon'
 status=${PIPESTATUS[0]}
 set -e
-if [ -s "$work/stderr.log" ]; then
-    echo "The program's messages:"
-    sed 's/^/  /' "$work/stderr.log"
-else
-    echo "The program's messages: none"
-fi
+mostra_messaggi "The program's messages"
 [ "$status" -eq 0 ] || fail "the accessibility check failed (status $status)"
 echo "Screen reader check passed in ${SECONDS} s."

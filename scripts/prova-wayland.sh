@@ -66,11 +66,6 @@ wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 \
     --senza-tastiera 2>&1 </dev/null | grep -v -e '^dbus-daemon\[' -e '^SpiRegistry daemon'
 status=${PIPESTATUS[0]}
 set -e
-if [ -s "$work/stderr.log" ]; then
-    echo "The program's messages on Wayland:"
-    sed 's/^/  /' "$work/stderr.log"
-else
-    echo "The program's messages on Wayland: none"
-fi
+mostra_messaggi "The program's messages on Wayland"
 [ "$status" -eq 0 ] || fail "the worked example failed on Wayland (status $status)"
 echo "Wayland check passed in ${SECONDS} s."
