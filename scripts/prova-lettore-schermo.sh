@@ -14,7 +14,10 @@ NOME_PROVA=prova-lettore-schermo
 [ -x build/predimvelmora ] || fail "build/predimvelmora is missing: build first"
 
 # Xvfb picks a free display and writes its number to the descriptor given.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" \
+# It must not reset when its last client leaves: the bus tools connect and
+# leave before the program comes, and a program that connected during such a
+# reset could not open the display (one run in four).
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" \
     >"$work/xvfb.log" 2>&1 &
 server_pid=$!
 attendi_server test -s "$work/display" || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
