@@ -109,6 +109,7 @@ private:
     // One action per command, in the order of ChiaviPulsanti.
     std::array<QAction *, std::tuple_size_v<InsiemePulsanti>> comandi{};
     QAction *itemInfo = nullptr;
+    // True from a press of the toolbar's Stampa until its release.
     bool stampaDallaBarra = false;
     std::shared_ptr<ServizioStampa> servizioStampa;
     std::chrono::milliseconds attesaStampa;
