@@ -12,8 +12,10 @@ int main(int argc, char *argv[])
     // Calculation options: sized and printed without windows or a display.
     if (ChiedeRigaComando(argc, argv))
         return EseguiRigaComando(argc, argv);
+#ifndef Q_OS_WIN // Windows always has its desktop
     if (!SchermoDisponibile(argc, argv))
         return SegnalaSchermoMancante();
+#endif
     QApplication app(argc, argv);
     CaricaTraduzioneQt(app);
     ImpostaStileApplicazione();

@@ -9,10 +9,10 @@
 // density, the page written, the threads' hand-overs. With --cups it goes to
 // the system's default printer, and every repetition prints a page there.
 
+#include "common/ImmaginiLista.h"
 #include "input/frmCalFerSol.h"
 #include "results/frmOutPut2.h"
 #include "shell/GestioneFinestre.h"
-#include "common/ImmaginiLista.h"
 #include "shell/RegistroFinestre.h"
 #include "shell/Stampa.h"
 #include "shell/TraduzioneQt.h"
@@ -20,6 +20,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QLocale>
@@ -35,21 +36,23 @@
 
 namespace {
 
-// Takes every page at once.
+// Takes every page as soon as it is written, as the print server would.
 class StampanteImmediata : public ServizioStampa {
 public:
     bool TrovaPredefinita(StampanteTrovata &Stampante, QString &,
                           std::chrono::milliseconds) override
     {
         Stampante.Nome = QStringLiteral("Immediata");
-        Stampante.Carta = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(), QPageLayout::Millimeter);
+        Stampante.Carta = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
+                                      QPageLayout::Millimeter);
         return true;
     }
-    bool InviaPdf(const StampanteTrovata &, const QString &, QString &,
-                  std::chrono::milliseconds) override
+    bool InviaPagina(const StampanteTrovata &Stampante, const QImage &videata, QString &Errore,
+                     std::chrono::milliseconds) override
     {
-        return true;
+        QBuffer pagina;
+        pagina.open(QIODevice::WriteOnly);
+        return ScriviPaginaPdf(videata, Stampante.Carta, pagina, Errore);
     }
 };
 
@@ -66,13 +69,12 @@ Misura TempoStampa()
     QElapsedTimer cronometro;
     bool concluso = false;
     qint64 ultimoGiro = -1;
-    const auto connessione =
-        QObject::connect(Registro.Principale.data(), &mdiVelmora::StampaConclusa,
-                         [&](bool stampata) {
-                             misura.stampata = stampata;
-                             misura.finoAllaConsegna = cronometro.nsecsElapsed() / 1e9;
-                             concluso = true;
-                         });
+    const auto connessione = QObject::connect(
+        Registro.Principale.data(), &mdiVelmora::StampaConclusa, [&](bool stampata) {
+            misura.stampata = stampata;
+            misura.finoAllaConsegna = cronometro.nsecsElapsed() / 1e9;
+            concluso = true;
+        });
     // Answers the question as soon as it shows, and from then on notes how
     // long the thread takes between two turns of its event loop.
     QTimer giro;
@@ -153,8 +155,8 @@ int main(int argc, char *argv[])
         Registro.Principale->ImpostaServizioStampa(std::make_shared<StampanteImmediata>());
     const QSize finestra = OutPut2Caricata()->size();
     const qreal scala = ScalaRitratto(finestra);
-    std::printf("Result window %dx%d pixels, drawn at %.2fx: %dx%d pixels, %s\n",
-                finestra.width(), finestra.height(), scala, qRound(finestra.width() * scala),
+    std::printf("Result window %dx%d pixels, drawn at %.2fx: %dx%d pixels, %s\n", finestra.width(),
+                finestra.height(), scala, qRound(finestra.width() * scala),
                 qRound(finestra.height() * scala),
                 cups ? "to the default printer" : "to a stand-in printer");
 

@@ -93,8 +93,8 @@ public:
         return true;
     }
 
-    bool InviaPdf(const StampanteTrovata &, const QString &, QString &Errore,
-                  std::chrono::milliseconds) override
+    bool InviaPagina(const StampanteTrovata &, const QImage &, QString &Errore,
+                     std::chrono::milliseconds) override
     {
         if (++chiamate % 5 == 0) {
             Errore = QStringLiteral("carta esaurita");

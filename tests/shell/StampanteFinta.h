@@ -2,8 +2,8 @@
 
 #include "shell/Stampa.h"
 
+#include <QBuffer>
 #include <QByteArray>
-#include <QFile>
 #include <QList>
 
 #include <condition_variable>
@@ -12,7 +12,7 @@
 
 // A print system for tests, called from the printing threads as the real one
 // is. It finds a printer "Finta" with the given paper and keeps each PDF it
-// is given; the lookup and the sending can each refuse with a reason, throw,
+// is given, as a PDF page; the lookup and the sending can each refuse with a reason, throw,
 // or keep silent until Libera.
 class StampanteFinta : public ServizioStampa {
 public:
@@ -35,18 +35,17 @@ public:
         return true;
     }
 
-    bool InviaPdf(const StampanteTrovata &, const QString &percorso, QString &Errore,
-                  std::chrono::milliseconds) override
+    bool InviaPagina(const StampanteTrovata &Stampante, const QImage &videata, QString &Errore,
+                     std::chrono::milliseconds) override
     {
         if (!Rispondi(invio, Errore))
             return false;
-        QFile file(percorso);
-        if (!file.open(QIODevice::ReadOnly)) {
-            Errore = QStringLiteral("file sparito");
+        QBuffer pagina;
+        pagina.open(QIODevice::WriteOnly);
+        if (!ScriviPaginaPdf(videata, Stampante.Carta, pagina, Errore))
             return false;
-        }
         const std::lock_guard blocco(mutex);
-        pdf << file.readAll();
+        pdf << pagina.data();
         return true;
     }
 

@@ -1,15 +1,11 @@
 #include "Stampa.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
+#include <QIODevice>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QTemporaryFile>
 #include <QWidget>
-
-#include <cups/cups.h>
 
 #include <algorithm>
 #include <atomic>
@@ -20,8 +16,6 @@
 #include <thread>
 
 namespace {
-
-const QString NomeLavoro = QStringLiteral("FELTRANOVA - Stampa Videata");
 
 // Wide enough for the unprintable border of the usual printers.
 constexpr qreal MargineMinimo = 15; // mm
@@ -35,131 +29,6 @@ QString Secondi(std::chrono::milliseconds tempo)
     return QLocale().toString(tempo.count() / 1000.0);
 }
 
-// A CUPS message as the tail of "Stampa non riuscita: ...".
-QString MotivoCups(const char *testo)
-{
-    QString motivo = QString::fromUtf8(testo).trimmed();
-    while (motivo.endsWith(QLatin1Char('.')))
-        motivo.chop(1);
-    if (!motivo.isEmpty())
-        motivo[0] = motivo[0].toLower();
-    return motivo;
-}
-
-// A connection of its own to the CUPS server, which gives up once an answer
-// has been awaited for the time allowed instead of the library's two minutes.
-class ConnessioneCups {
-public:
-    explicit ConnessioneCups(std::chrono::milliseconds attesa)
-        : server(QString::fromLocal8Bit(cupsServer()))
-        , porta(ippPort())
-    {
-        http = httpConnect2(cupsServer(), porta, nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                            int(attesa.count()), nullptr);
-        if (http)
-            httpSetTimeout(http, attesa.count() / 1000.0, &ConnessioneCups::Scaduta, this);
-    }
-    ~ConnessioneCups()
-    {
-        if (http)
-            httpClose(http);
-    }
-    ConnessioneCups(const ConnessioneCups &) = delete;
-    ConnessioneCups &operator=(const ConnessioneCups &) = delete;
-
-    http_t *Http() const { return http; }
-
-    // Why the last request failed.
-    QString Errore() const
-    {
-        if (!http) {
-            return QStringLiteral("il server di stampa %1 non è raggiungibile (%2)")
-                .arg(Server(), MotivoCups(cupsLastErrorString()));
-        }
-        if (scaduta)
-            return QStringLiteral("il server di stampa %1 non risponde").arg(Server());
-        return MotivoCups(cupsLastErrorString());
-    }
-
-    bool Scaduta() const { return scaduta; }
-
-private:
-    static int Scaduta(http_t *, void *dati)
-    {
-        static_cast<ConnessioneCups *>(dati)->scaduta = true;
-        return 0; // give up the request
-    }
-
-    QString Server() const
-    {
-        if (server.startsWith(QLatin1Char('/')))
-            return server;
-        return QStringLiteral("%1:%2").arg(server).arg(porta);
-    }
-
-    QString server;
-    int porta;
-    http_t *http = nullptr;
-    bool scaduta = false;
-};
-
-// What the printer says of itself: why it is stopped or refuses jobs, if the
-// administrator said, and its default paper with its unprintable border.
-struct AttributiStampante {
-    QString Messaggio;
-    QPageLayout Carta;
-};
-
-// The largest of the values, in hundredths of a millimetre, as millimetres.
-qreal MargineMassimo(ipp_t *risposta, const char *nome)
-{
-    int massimo = 0;
-    if (ipp_attribute_t *attributo = ippFindAttribute(risposta, nome, IPP_TAG_INTEGER)) {
-        for (int i = 0; i < ippGetCount(attributo); ++i)
-            massimo = qMax(massimo, ippGetInteger(attributo, i));
-    }
-    return massimo / 100.0;
-}
-
-// Asked of the printer itself: the library's own guess at the default paper
-// follows the user's locale, not the printer. A4 with no border where the
-// printer does not say.
-AttributiStampante LeggiAttributi(http_t *http, const char *indirizzo)
-{
-    AttributiStampante attributi{
-        {}, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
-                        QPageLayout::Millimeter)};
-    if (!indirizzo)
-        return attributi;
-    static const char *const richiesti[] = {
-        "printer-state-message",        "media-default",
-        "media-left-margin-supported",  "media-top-margin-supported",
-        "media-right-margin-supported", "media-bottom-margin-supported"};
-    ipp_t *richiesta = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    ippAddString(richiesta, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, indirizzo);
-    ippAddStrings(richiesta, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                  int(std::size(richiesti)), nullptr, richiesti);
-    ipp_t *risposta = cupsDoRequest(http, richiesta, "/");
-    if (ipp_attribute_t *messaggio =
-            ippFindAttribute(risposta, "printer-state-message", IPP_TAG_TEXT))
-        attributi.Messaggio = QString::fromUtf8(ippGetString(messaggio, 0, nullptr)).trimmed();
-    ipp_attribute_t *carta = ippFindAttribute(risposta, "media-default", IPP_TAG_ZERO);
-    if (const pwg_media_t *misura = carta ? pwgMediaForPWG(ippGetString(carta, 0, nullptr))
-                                          : nullptr;
-        misura && misura->width > 0 && misura->length > 0) {
-        attributi.Carta.setPageSize(QPageSize(QSizeF(misura->width, misura->length) / 100.0,
-                                              QPageSize::Millimeter, QString(),
-                                              QPageSize::FuzzyMatch));
-        attributi.Carta.setMargins(QMarginsF(
-            MargineMassimo(risposta, "media-left-margin-supported"),
-            MargineMassimo(risposta, "media-top-margin-supported"),
-            MargineMassimo(risposta, "media-right-margin-supported"),
-            MargineMassimo(risposta, "media-bottom-margin-supported")));
-    }
-    ippDelete(risposta);
-    return attributi;
-}
-
 // The printed size of the window, in millimetres, on a given paper.
 QSizeF MisuraStampata(const QSize &finestra, QPageSize::PageSizeId carta)
 {
@@ -170,59 +39,6 @@ QSizeF MisuraStampata(const QSize &finestra, QPageSize::PageSizeId carta)
 }
 
 } // namespace
-
-bool ServizioCups::TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore,
-                                    std::chrono::milliseconds attesa)
-{
-    ConnessioneCups connessione(attesa);
-    if (!connessione.Http()) {
-        Errore = connessione.Errore();
-        return false;
-    }
-    cups_dest_t *destinazione = cupsGetNamedDest(connessione.Http(), nullptr, nullptr);
-    if (!destinazione) {
-        // CUPS says "not found" for a lookup it gave up as well.
-        Errore = !connessione.Scaduta() && cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND
-                     ? QStringLiteral("non è impostata una stampante predefinita")
-                     : connessione.Errore();
-        return false;
-    }
-    Stampante.Nome = QString::fromLocal8Bit(destinazione->name);
-    const char *accetta = cupsGetOption("printer-is-accepting-jobs", destinazione->num_options,
-                                        destinazione->options);
-    const AttributiStampante attributi = LeggiAttributi(
-        connessione.Http(), cupsGetOption("printer-uri-supported", destinazione->num_options,
-                                          destinazione->options));
-    Stampante.Carta = attributi.Carta;
-    // A queue that is only paused keeps its jobs; one that rejects them
-    // would drop this one without a word.
-    const bool pronta = !accetta || qstrcmp(accetta, "false") != 0;
-    if (!pronta) {
-        Errore = QStringLiteral("la stampante «%1» non accetta lavori").arg(Stampante.Nome);
-        if (!attributi.Messaggio.isEmpty())
-            Errore += QStringLiteral(" (%1)").arg(attributi.Messaggio);
-    }
-    cupsFreeDests(1, destinazione);
-    return pronta;
-}
-
-bool ServizioCups::InviaPdf(const StampanteTrovata &Stampante, const QString &percorso,
-                            QString &Errore, std::chrono::milliseconds attesa)
-{
-    ConnessioneCups connessione(attesa);
-    if (!connessione.Http()) {
-        Errore = connessione.Errore();
-        return false;
-    }
-    const int lavoro = cupsPrintFile2(connessione.Http(), Stampante.Nome.toLocal8Bit().constData(),
-                                      QFile::encodeName(percorso).constData(),
-                                      NomeLavoro.toUtf8().constData(), 0, nullptr);
-    if (lavoro == 0) {
-        Errore = connessione.Errore();
-        return false;
-    }
-    return true;
-}
 
 qreal ScalaRitratto(const QSize &finestra)
 {
@@ -249,8 +65,8 @@ QImage RitraiFinestra(QWidget &finestra)
 QPageLayout ImpaginaVideata(const QPageLayout &carta, const QSize &videata)
 {
     const QMarginsF hardware = carta.margins(QPageLayout::Millimeter);
-    const qreal margine = std::max({MargineMinimo, hardware.left(), hardware.top(), hardware.right(),
-                                hardware.bottom()});
+    const qreal margine = std::max(
+        {MargineMinimo, hardware.left(), hardware.top(), hardware.right(), hardware.bottom()});
     return QPageLayout(carta.pageSize(),
                        videata.width() > videata.height() ? QPageLayout::Landscape
                                                           : QPageLayout::Portrait,
@@ -266,20 +82,20 @@ QRectF AdattaImmagine(const QSizeF &immagine, const QRectF &area)
     return QRectF(QPointF(sinistra, area.top()), misura);
 }
 
-bool ScriviPaginaPdf(const QImage &videata, const QPageLayout &carta, const QString &percorso,
+bool ScriviPaginaPdf(const QImage &videata, const QPageLayout &carta, QIODevice &destinazione,
                      QString &Errore)
 {
     if (videata.isNull()) {
         Errore = QStringLiteral("la finestra non ha un'immagine da stampare");
         return false;
     }
-    QPdfWriter pdf(percorso);
-    pdf.setTitle(NomeLavoro);
+    QPdfWriter pdf(&destinazione);
+    pdf.setTitle(NomeLavoroStampa);
     pdf.setResolution(RisoluzionePdf);
     pdf.setPageLayout(ImpaginaVideata(carta, videata.deviceIndependentSize().toSize()));
     QPainter pittore;
     if (!pittore.begin(&pdf)) {
-        Errore = QStringLiteral("la pagina non si può scrivere in %1").arg(percorso);
+        Errore = QStringLiteral("la pagina non si può scrivere");
         return false;
     }
     // The painter starts at the corner of the printable area, inside the margins.
@@ -288,7 +104,7 @@ bool ScriviPaginaPdf(const QImage &videata, const QPageLayout &carta, const QStr
     pittore.setRenderHint(QPainter::SmoothPixmapTransform);
     pittore.drawImage(AdattaImmagine(videata.size(), area), videata);
     if (!pittore.end()) {
-        Errore = QStringLiteral("la pagina non si può scrivere in %1").arg(percorso);
+        Errore = QStringLiteral("la pagina non si può scrivere");
         return false;
     }
     return true;
@@ -329,8 +145,7 @@ struct LavoroStampa::Ponte {
 namespace {
 
 // Runs a call of the print system, turning whatever it throws into a reason.
-template <typename Chiamata>
-bool Protetta(Chiamata chiamata, QString &Errore)
+template <typename Chiamata> bool Protetta(Chiamata chiamata, QString &Errore)
 {
     try {
         return chiamata();
@@ -350,25 +165,6 @@ std::chrono::milliseconds TempoServizio(std::chrono::steady_clock::time_point sc
     using namespace std::chrono;
     const auto resta = duration_cast<milliseconds>(scadenza - steady_clock::now());
     return std::max(resta - std::min(resta / 2, milliseconds(2000)), milliseconds(1));
-}
-
-// The page written into a file of its own for the printer to take.
-bool ScriviFileTemporaneo(const QImage &videata, const QPageLayout &carta, QString &percorso,
-                          QString &Errore)
-{
-    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/videata-XXXXXX.pdf"));
-    file.setAutoRemove(false);
-    if (!file.open()) {
-        Errore = QStringLiteral("la pagina non si può scrivere in %1 (%2)")
-                     .arg(QDir::tempPath(), file.errorString());
-        return false;
-    }
-    percorso = file.fileName();
-    file.close();
-    if (ScriviPaginaPdf(videata, carta, percorso, Errore))
-        return true;
-    QFile::remove(percorso);
-    return false;
 }
 
 } // namespace
@@ -412,29 +208,17 @@ void LavoroStampa::Stampa(std::shared_ptr<ServizioStampa> servizio, std::shared_
     StampanteTrovata stampante;
     QString errore;
     if (!Protetta(
-            [&] {
-                return servizio->TrovaPredefinita(stampante, errore, TempoServizio(scadenza));
-            },
+            [&] { return servizio->TrovaPredefinita(stampante, errore, TempoServizio(scadenza)); },
             errore)) {
         ponte->Consegna(false, errore);
         return;
     }
     if (ponte->Abbandonato())
         return;
-    ponte->fase = Fase::Scrittura;
-    QString percorso;
-    if (!ScriviFileTemporaneo(videata, stampante.Carta, percorso, errore)) {
-        ponte->Consegna(false, errore);
-        return;
-    }
-    videata = QImage(); // written: its memory is not needed while the page travels
     ponte->fase = Fase::Invio;
     const bool inviata = Protetta(
-        [&] {
-            return servizio->InviaPdf(stampante, percorso, errore, TempoServizio(scadenza));
-        },
+        [&] { return servizio->InviaPagina(stampante, videata, errore, TempoServizio(scadenza)); },
         errore);
-    QFile::remove(percorso);
     ponte->Consegna(inviata, errore);
 }
 
@@ -444,9 +228,6 @@ void LavoroStampa::TempoScaduto()
     switch (ponte->fase.load()) {
     case Fase::Ricerca:
         Concludi(false, QStringLiteral("il server di stampa non ha risposto in %1 s").arg(tempo));
-        break;
-    case Fase::Scrittura:
-        Concludi(false, QStringLiteral("la pagina non è stata scritta in %1 s").arg(tempo));
         break;
     case Fase::Invio:
         Concludi(false,

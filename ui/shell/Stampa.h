@@ -12,6 +12,7 @@
 #include <chrono>
 #include <memory>
 
+class QIODevice;
 class QWidget;
 
 // The printer a page is sent to: its queue and the paper it prints on by
@@ -35,21 +36,19 @@ public:
     virtual bool TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore,
                                   std::chrono::milliseconds attesa) = 0;
 
-    // Hands the one-page PDF file over to the printer's queue; it may be
-    // removed as soon as this returns.
-    virtual bool InviaPdf(const StampanteTrovata &Stampante, const QString &percorso,
-                          QString &Errore, std::chrono::milliseconds attesa) = 0;
+    // Hands the page over to the printer's queue: the picture alone on one
+    // page laid out by ImpaginaVideata on the printer's paper, scaled by
+    // AdattaImmagine.
+    virtual bool InviaPagina(const StampanteTrovata &Stampante, const QImage &videata,
+                             QString &Errore, std::chrono::milliseconds attesa) = 0;
 };
 
-// The system's CUPS server, as the environment and the user's settings name
-// it; its default destination, without a dialog.
-class ServizioCups : public ServizioStampa {
-public:
-    bool TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore,
-                          std::chrono::milliseconds attesa) override;
-    bool InviaPdf(const StampanteTrovata &Stampante, const QString &percorso, QString &Errore,
-                  std::chrono::milliseconds attesa) override;
-};
+// The print system of the platform the program runs on: the CUPS server on
+// Linux, the print spooler on Windows.
+std::shared_ptr<ServizioStampa> ServizioStampaSistema();
+
+// The title of every printout, as the print queue lists it.
+inline const QString NomeLavoroStampa = QStringLiteral("FELTRANOVA - Stampa Videata");
 
 // The density the printed window is drawn at, on A4 and Letter paper.
 inline constexpr double PuntiPerPollice = 300;
@@ -71,8 +70,8 @@ QPageLayout ImpaginaVideata(const QPageLayout &carta, const QSize &videata);
 QRectF AdattaImmagine(const QSizeF &immagine, const QRectF &area);
 
 // Writes the picture alone on one page laid out by ImpaginaVideata, kept
-// pixel for pixel (no lossy compression).
-bool ScriviPaginaPdf(const QImage &videata, const QPageLayout &carta, const QString &percorso,
+// pixel for pixel (no lossy compression), as a PDF document into the device.
+bool ScriviPaginaPdf(const QImage &videata, const QPageLayout &carta, QIODevice &destinazione,
                      QString &Errore);
 
 // One printout on its way: the printer is looked up, the page written and
@@ -95,7 +94,7 @@ signals:
 
 private:
     struct Ponte;
-    enum class Fase { Ricerca, Scrittura, Invio };
+    enum class Fase { Ricerca, Invio };
 
     static void Stampa(std::shared_ptr<ServizioStampa> servizio, std::shared_ptr<Ponte> ponte,
                        QImage videata, std::chrono::steady_clock::time_point scadenza);

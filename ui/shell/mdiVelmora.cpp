@@ -91,7 +91,7 @@ bool ScriveConAlt(const QKeyEvent &tasto)
 mdiVelmora::mdiVelmora(QWidget *parent)
     : QMainWindow(parent)
     , area(new AreaLavoro(this))
-    , servizioStampa(std::make_shared<ServizioCups>())
+    , servizioStampa(ServizioStampaSistema())
     , attesaStampa(std::chrono::seconds(10))
 {
     setObjectName(QStringLiteral("mdiVelmora"));

@@ -1,0 +1,94 @@
+#include "Stampa.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+// The print system of Windows: the default printer of the user's settings,
+// through Qt's printing on the spooler, without a dialog. Painting on a
+// printer is allowed on a thread other than the windows'; the spooler's
+// calls cannot be given up, so the job's own time limit speaks for them.
+
+namespace {
+
+// The reason Windows gives for the last failed call, as the tail of
+// "Stampa non riuscita: ...".
+QString MotivoSistema()
+{
+    QString motivo = qt_error_string().trimmed();
+    while (motivo.endsWith(QLatin1Char('.')))
+        motivo.chop(1);
+    if (!motivo.isEmpty())
+        motivo[0] = motivo[0].toLower();
+    return motivo;
+}
+
+} // namespace
+
+class ServizioWindows : public ServizioStampa {
+public:
+    bool TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore,
+                          std::chrono::milliseconds attesa) override;
+    bool InviaPagina(const StampanteTrovata &Stampante, const QImage &videata, QString &Errore,
+                     std::chrono::milliseconds attesa) override;
+};
+
+bool ServizioWindows::TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore,
+                                       std::chrono::milliseconds)
+{
+    const QPrinterInfo predefinita = QPrinterInfo::defaultPrinter();
+    if (predefinita.isNull()) {
+        Errore = QStringLiteral("non è impostata una stampante predefinita");
+        return false;
+    }
+    Stampante.Nome = predefinita.printerName();
+    if (predefinita.state() == QPrinter::Error) {
+        Errore = QStringLiteral("la stampante «%1» è in errore").arg(Stampante.Nome);
+        return false;
+    }
+    // The paper the printer's settings give, with the border it cannot print.
+    QPrinter stampante(predefinita, QPrinter::HighResolution);
+    Stampante.Carta = stampante.pageLayout();
+    return true;
+}
+
+bool ServizioWindows::InviaPagina(const StampanteTrovata &Stampante, const QImage &videata,
+                                  QString &Errore, std::chrono::milliseconds)
+{
+    if (videata.isNull()) {
+        Errore = QStringLiteral("la finestra non ha un'immagine da stampare");
+        return false;
+    }
+    const QPrinterInfo scelta = QPrinterInfo::printerInfo(Stampante.Nome);
+    if (scelta.isNull()) {
+        Errore = QStringLiteral("la stampante «%1» non esiste più").arg(Stampante.Nome);
+        return false;
+    }
+    QPrinter stampante(scelta, QPrinter::HighResolution);
+    stampante.setDocName(NomeLavoroStampa);
+    stampante.setFullPage(false);
+    stampante.setPageLayout(
+        ImpaginaVideata(Stampante.Carta, videata.deviceIndependentSize().toSize()));
+    QPainter pittore;
+    if (!pittore.begin(&stampante)) {
+        Errore = QStringLiteral("la stampante «%1» non accetta la pagina (%2)")
+                     .arg(Stampante.Nome, MotivoSistema());
+        return false;
+    }
+    // The painter starts at the corner of the printable area, inside the margins.
+    const QRectF area(QPointF(0, 0),
+                      stampante.pageLayout().paintRectPixels(stampante.resolution()).size());
+    pittore.setRenderHint(QPainter::SmoothPixmapTransform);
+    pittore.drawImage(AdattaImmagine(videata.size(), area), videata);
+    if (!pittore.end()) {
+        Errore = QStringLiteral("la pagina non è arrivata alla stampante «%1» (%2)")
+                     .arg(Stampante.Nome, MotivoSistema());
+        return false;
+    }
+    return true;
+}
+
+std::shared_ptr<ServizioStampa> ServizioStampaSistema()
+{
+    return std::make_shared<ServizioWindows>();
+}
