@@ -1,10 +1,16 @@
 // The about box: its texts and places, how it closes, and how it finds and
 // starts the system-information tool, with a fake registry, file test and
-// start, and with the Linux stand-in on a PATH of our own.
+// start; on Linux with the stand-in on a PATH of our own, on Windows with the
+// registry itself.
 
 #include "RispostaAvviso.h"
 #include "info/ServiziSistema.h"
 #include "info/frmAbout.h"
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include "info/RegistroLinux.h"
+#endif
 
 #include <QDir>
 #include <QLabel>
@@ -12,6 +18,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -121,8 +128,13 @@ private slots:
     void startSysInfo();
     void getKeyValue_data();
     void getKeyValue();
+#ifdef Q_OS_WIN
+    void registroDiWindows_data();
+    void registroDiWindows();
+#else
     void strumentoSulPercorso_data();
     void strumentoSulPercorso();
+#endif
 
 private:
     frmAbout *NuovoAbout();
@@ -348,6 +360,7 @@ void tst_About::getKeyValue()
     QCOMPARE(valoreLetto, QString());
 }
 
+#ifndef Q_OS_WIN
 void tst_About::strumentoSulPercorso_data()
 {
     QTest::addColumn<QStringList>("programmi"); // "-" before one not executable
@@ -427,6 +440,59 @@ void tst_About::strumentoSulPercorso()
         QTRY_VERIFY(dir.exists(avviato + QStringLiteral(".avviato")));
     QCOMPARE(avviati().size(), avviato.isEmpty() ? 0 : 1);
 }
+#else
+void tst_About::registroDiWindows_data()
+{
+    QTest::addColumn<bool>("piantata"); // the key that names the tool, with its path
+    QTest::newRow("the key names the tool") << true;
+    QTest::newRow("no key") << false;
+}
+
+// On Windows: the tool the registry names starts; without the key, the box
+// says so. The key is planted in the registry itself (as Wine's, where the
+// Windows tests run).
+void tst_About::registroDiWindows()
+{
+    QFETCH(bool, piantata);
+    QTemporaryDir cartella;
+    const QString strumento =
+        QDir::toNativeSeparators(cartella.filePath(QStringLiteral("info.cmd")));
+    QFile file(strumento);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("@echo avviato> \"%~dp0avviato.txt\"\r\n");
+    file.close();
+
+    const QByteArray chiave = ChiaveSysInfo.toLatin1();
+    const QByteArray posizione = ChiaveSysInfoLoc.toLatin1();
+    for (const QByteArray &percorso : {chiave, posizione})
+        RegDeleteKeyExA(HKEY_LOCAL_MACHINE, percorso.constData(), KEY_WOW64_64KEY, 0);
+    if (piantata) {
+        HKEY aperta = nullptr;
+        QCOMPARE(RegCreateKeyExA(HKEY_LOCAL_MACHINE, chiave.constData(), 0, nullptr, 0,
+                                 KEY_WRITE | KEY_WOW64_64KEY, nullptr, &aperta, nullptr),
+                 ERROR_SUCCESS);
+        const QByteArray valore = strumento.toLocal8Bit();
+        QCOMPARE(RegSetValueExA(aperta, "PATH", 0, REG_SZ,
+                                reinterpret_cast<const BYTE *>(valore.constData()),
+                                DWORD(valore.size() + 1)),
+                 ERROR_SUCCESS);
+        RegCloseKey(aperta);
+    }
+    const auto pulizia = qScopeGuard(
+        [&] { RegDeleteKeyExA(HKEY_LOCAL_MACHINE, chiave.constData(), KEY_WOW64_64KEY, 0); });
+
+    finestra = new frmAbout;
+    finestra->Form_Load();
+    RispostaAvviso risposta;
+    QTest::mouseClick(finestra->cmdSysInfo, Qt::LeftButton);
+    QCOMPARE(risposta.visti.size(), piantata ? 0 : 1);
+    if (piantata)
+        QTRY_VERIFY(QFile::exists(cartella.filePath(QStringLiteral("avviato.txt"))));
+    else
+        QCOMPARE(risposta.visti.first().testo,
+                 QStringLiteral("Le informazioni sul sistema non sono attualmente disponibili."));
+}
+#endif
 
 QTEST_MAIN(tst_About)
 #include "tst_about.moc"

@@ -1,6 +1,9 @@
 #include "common/Aspetto.h"
 
 #include "common/ImmaginiLista.h"
+#ifdef Q_OS_WIN
+#include "common/CaratteriIncorporati.h"
+#endif
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -59,9 +62,19 @@ void ApplicaTavolozzaClassica(QWidget *finestra)
     finestra->setPalette(TavolozzaClassica());
 }
 
+QFont Carattere(const QString &famiglia)
+{
+#ifdef Q_OS_WIN
+    // Before the first font is made: the font database needs the application.
+    static const bool affiancati = (AffiancaCaratteriMancanti(), true);
+    Q_UNUSED(affiancati);
+#endif
+    return QFont(famiglia);
+}
+
 QFont Arial(qreal punti, bool grassetto)
 {
-    QFont font(QStringLiteral("Arial"));
+    QFont font = Carattere(QStringLiteral("Arial"));
     font.setPointSizeF(punti);
     font.setBold(grassetto);
     return font;
@@ -122,7 +135,7 @@ QToolButton *PulsanteGrafico(QWidget *contenitore, const char *nome, const QStri
     pulsante->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     pulsante->setIconSize(QSize(32, 32));
     pulsante->setFocusPolicy(Qt::StrongFocus);
-    QFont font(QStringLiteral("Arial Narrow"));
+    QFont font = Carattere(QStringLiteral("Arial Narrow"));
     font.setPointSizeF(11.25);
     font.setBold(true);
     pulsante->setFont(font);

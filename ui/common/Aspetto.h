@@ -20,6 +20,10 @@ inline const QColor BluScuro(0, 0, 128);
 inline const QColor Argento(192, 192, 192);
 inline const QColor Pesca(255, 224, 192);
 
+// A font of the family. Where the system lacks the family (a Windows without
+// Arial Narrow), a face with its metrics stands in, so that texts keep their
+// measures.
+QFont Carattere(const QString &famiglia);
 QFont Arial(qreal punti, bool grassetto = false);
 
 // The light look the windows' colours were chosen against: black text, white

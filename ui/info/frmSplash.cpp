@@ -44,7 +44,7 @@ const QString A_capo = QStringLiteral("\r\n");
 
 QFont TimesNewRoman(qreal punti, bool grassetto, bool corsivo = false)
 {
-    QFont font(QStringLiteral("Times New Roman"));
+    QFont font = Aspetto::Carattere(QStringLiteral("Times New Roman"));
     font.setPointSizeF(punti);
     font.setBold(grassetto);
     font.setItalic(corsivo);

@@ -7,7 +7,9 @@
 
 bool CaricaTraduzioneQt(QCoreApplication &applicazione)
 {
-    const QStringList cartelle{QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+    // The Windows program carries its own copy; elsewhere Qt's is installed.
+    const QStringList cartelle{QStringLiteral(":/traduzioni"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath),
                                QStringLiteral("/usr/share/qt6/translations")};
     auto *traduzione = new QTranslator(&applicazione);
     for (const QString &cartella : cartelle) {
