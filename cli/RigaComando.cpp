@@ -21,10 +21,53 @@ void PreparaProgetto()
     ImpostaValoriIniziali();
 }
 
+// The rows and messages of a table on their way out. They leave in blocks
+// of a few KiB, one system call each: a call per row costs, on a pipe, as
+// much as the calculation. The first case leaves at once, so a reader has it
+// before the second is calculated; the rows before a message leave before it.
+class Consegna {
+public:
+    Consegna(FlussoUscita &uscita, FlussoUscita &errori)
+        : uscita(uscita)
+        , errori(errori)
+    {
+    }
+
+    // False when the output refused the bytes.
+    bool Aggiungi(const QByteArray &riga, const QString &messaggio = QString())
+    {
+        righe += riga;
+        if (!messaggio.isEmpty())
+            messaggi += messaggio.toUtf8();
+        if (++casi > 1 && righe.size() + messaggi.size() < Blocco)
+            return true;
+        return Invia();
+    }
+
+    bool Invia()
+    {
+        const bool scritte = uscita.Scrivi(righe);
+        if (scritte)
+            errori.Scrivi(messaggi);
+        righe.resize(0);
+        messaggi.resize(0);
+        return scritte;
+    }
+
+private:
+    static constexpr qsizetype Blocco = 16384;
+
+    FlussoUscita &uscita;
+    FlussoUscita &errori;
+    QByteArray righe;
+    QByteArray messaggi;
+    qint64 casi = 0;
+};
+
 // Every span with every load, in that order, through the engine as the
-// windows drive it, each row written before the next case is calculated and
-// each stopped case's message with it. False when a calculation stopped;
-// the run ends early when the output refuses a row.
+// windows drive it, each row on its way before the next case is calculated.
+// False when a calculation stopped; the run ends early when the output
+// refuses a row.
 bool CalcolaCasi(const Opzioni::Richiesta &richiesta, FlussoUscita &uscita, FlussoUscita &errori)
 {
     const bool tabella = richiesta.luci.Quanti() * richiesta.carichi.Quanti() > 1;
@@ -34,6 +77,7 @@ bool CalcolaCasi(const Opzioni::Richiesta &richiesta, FlussoUscita &uscita, Flus
     finestre.sottoTravetto = richiesta.sottoTravetto;
     finestre.intermedio = richiesta.intermedio;
     finestre.campataSingola = richiesta.campataSingola;
+    Consegna consegna(uscita, errori);
     bool tuttiRiusciti = true;
     Uscite::Caso caso;
     const auto calcolaCaso = [&](const QString &luce, const QString &carico) {
@@ -44,20 +88,18 @@ bool CalcolaCasi(const Opzioni::Richiesta &richiesta, FlussoUscita &uscita, Flus
         caso.riuscito = finestre.Calcola();
         caso.risultati = finestre.Risultati();
         caso.messaggio = finestre.Messaggio();
-        if (!uscita.Scrivi(scrittore->Riga(caso)))
-            return false;
-        if (!caso.riuscito) {
-            tuttiRiusciti = false;
-            errori.Scrivi(
-                (Uscite::NomeCaso(caso) + QStringLiteral(": ") + caso.messaggio + u'\n').toUtf8());
-        }
-        return true;
+        if (caso.riuscito)
+            return consegna.Aggiungi(scrittore->Riga(caso));
+        tuttiRiusciti = false;
+        return consegna.Aggiungi(scrittore->Riga(caso), Uscite::NomeCaso(caso) +
+                                                            QStringLiteral(": ") + caso.messaggio +
+                                                            u'\n');
     };
     uscita.Scrivi(scrittore->Inizio()) && richiesta.luci.PerOgniValore([&](const QString &luce) {
         return richiesta.carichi.PerOgniValore(
             [&](const QString &carico) { return calcolaCaso(luce, carico); });
     }) &&
-        uscita.Scrivi(scrittore->Fine());
+        consegna.Invia() && uscita.Scrivi(scrittore->Fine());
     return tuttiRiusciti;
 }
 
