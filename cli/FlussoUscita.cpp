@@ -13,22 +13,30 @@
 
 namespace {
 
-// Some bytes written, or -1 with errno set.
+// Some bytes written, or -1 with errno set. A call interrupted by a signal,
+// or an output left non-blocking by whoever opened it and full for a moment,
+// is not a failure: the bytes are offered again.
 long ScriviParte(int descrittore, const char *dati, qsizetype quanti)
 {
+    for (;;) {
 #ifdef Q_OS_WIN
-    return _write(descrittore, dati, unsigned(qMin<qsizetype>(quanti, 1 << 30)));
+        const long scritti = _write(descrittore, dati, unsigned(qMin<qsizetype>(quanti, 1 << 30)));
 #else
-    const ssize_t scritti = ::write(descrittore, dati, std::size_t(quanti));
-    // An output left non-blocking by whoever opened it is full for a moment,
-    // not broken: wait until it takes bytes again.
-    if (scritti < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-        pollfd attesa{descrittore, POLLOUT, 0};
-        if (::poll(&attesa, 1, -1) >= 0 || errno == EINTR)
-            errno = EINTR;
-    }
-    return long(scritti);
+        const long scritti = long(::write(descrittore, dati, std::size_t(quanti)));
 #endif
+        if (scritti >= 0)
+            return scritti;
+        if (errno == EINTR)
+            continue;
+#ifndef Q_OS_WIN
+        if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            pollfd attesa{descrittore, POLLOUT, 0};
+            if (::poll(&attesa, 1, -1) >= 0 || errno == EINTR)
+                continue;
+        }
+#endif
+        return -1;
+    }
 }
 
 int ChiudiDescrittore(int descrittore)
@@ -68,7 +76,8 @@ bool FlussoUscita::Scrivi(const QByteArray &byte)
         if (scritti > 0) {
             dati += scritti;
             resto -= scritti;
-        } else if (scritti == 0 || errno != EINTR) {
+        } else {
+            // Nothing taken of a non-empty write is a device that failed silently.
             errore = scritti == 0 ? EIO : errno;
         }
     }
