@@ -16,12 +16,12 @@ int main(int argc, char *argv[])
     if (!SchermoDisponibile(argc, argv))
         return SegnalaSchermoMancante();
 #endif
-    QApplication app(argc, argv);
-    CaricaTraduzioneQt(app);
+    const auto app = CreaApplicazione(argc, argv);
+    CaricaTraduzioneQt(*app);
     ImpostaStileApplicazione();
     QApplication::setWindowIcon(IconaApplicazione());
     CollegaMotoreAlleFinestre();
     // The wizard comes first; its "Fine" opens the main window.
     MostraSplash();
-    return app.exec();
+    return QApplication::exec();
 }

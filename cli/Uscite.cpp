@@ -38,9 +38,8 @@ QStringList RigheDidascalia(const QString &didascalia, qsizetype larghezza)
 // cases; there a stopped case shows its message instead.
 class ScrittoreTesto : public Scrittore {
 public:
-    ScrittoreTesto(bool tabella, QByteArray &uscita)
+    explicit ScrittoreTesto(bool tabella)
         : tabella(tabella)
-        , uscita(uscita)
     {
         // What stands before and after each figure is the same for every case.
         for (std::size_t i = 0; i < DescrizioniRisultato.size(); ++i) {
@@ -53,7 +52,7 @@ public:
         }
     }
 
-    void Scrivi(const Caso &caso) override
+    QByteArray Riga(const Caso &caso) override
     {
         QString testo;
         if (tabella) {
@@ -68,18 +67,25 @@ public:
         } else if (tabella) {
             testo += caso.messaggio + u'\n';
         }
-        uscita += testo.toUtf8();
+        return testo.toUtf8();
     }
 
 private:
     static constexpr qsizetype LarghezzaDidascalia = 48;
 
     bool tabella;
-    QByteArray &uscita;
     std::array<QString, 13> prima;
     std::array<QString, 13> dopo;
     bool primo = true;
 };
+
+// A text a spreadsheet would run as a formula: a span typed as "=1+1" and
+// echoed into its cell. Numbers ("-5") stay numbers.
+bool Formula(const QString &testo)
+{
+    static const QString inizi = QStringLiteral("=+-@\t\r");
+    return !testo.isEmpty() && inizi.contains(testo.front()) && !Numeri::EUnNumero(testo);
+}
 
 // A CSV field that a spreadsheet could split, join with the next row or trim.
 bool DaCitare(const QString &testo)
@@ -96,13 +102,14 @@ bool DaCitare(const QString &testo)
 // fields are separated by ";" where the decimal separator is a comma and by
 // "," elsewhere. A field holding either separator, a quote, a line break or
 // blanks at its ends is quoted (RFC 4180), so it stays one cell whichever of
-// the two a spreadsheet splits on. UTF-8 with a byte-order mark, for the
-// spreadsheets that otherwise guess the encoding from the locale; CRLF.
+// the two a spreadsheet splits on; one a spreadsheet would run as a formula
+// starts with an apostrophe, which shows it as text. UTF-8 with a
+// byte-order mark, for the spreadsheets that otherwise guess the encoding
+// from the locale; CRLF.
 class ScrittoreCsv : public Scrittore {
 public:
-    ScrittoreCsv(const Opzioni::Richiesta &richiesta, QByteArray &uscita)
-        : uscita(uscita)
-        , separatore(Numeri::SeparatoreDecimale() == u"," ? u';' : u',')
+    explicit ScrittoreCsv(const Opzioni::Richiesta &richiesta)
+        : separatore(Numeri::SeparatoreDecimale() == u"," ? u';' : u',')
     {
         costanti = {
             NumeroLocale(richiesta.copriferro), NumeroLocale(richiesta.sottoTravetto),
@@ -120,31 +127,32 @@ public:
                                 (unita.isEmpty() ? QString() : QStringLiteral(" [%1]").arg(unita));
         }
         intestazione << QStringLiteral("Messaggio");
-        uscita += "\xEF\xBB\xBF";
-        ScriviRiga(intestazione);
+        inizio = "\xEF\xBB\xBF" + RigaCsv(intestazione);
     }
 
-    void Scrivi(const Caso &caso) override
+    QByteArray Inizio() override { return inizio; }
+
+    QByteArray Riga(const Caso &caso) override
     {
         QStringList campi = {NumeroLocale(caso.luce), NumeroLocale(caso.carico)};
         campi << costanti;
         for (const QString &risultato : caso.risultati)
             campi << (caso.riuscito ? risultato : QString());
         campi << (caso.riuscito ? QString() : caso.messaggio);
-        ScriviRiga(campi);
+        return RigaCsv(campi);
     }
 
 private:
-    QString Campo(const QString &testo) const
+    static QString Campo(const QString &testo)
     {
-        if (!DaCitare(testo))
-            return testo;
-        QString citato = testo;
-        citato.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-        return u'"' + citato + u'"';
+        QString campo = Formula(testo) ? u'\'' + testo : testo;
+        if (!DaCitare(campo))
+            return campo;
+        campo.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+        return u'"' + campo + u'"';
     }
 
-    void ScriviRiga(const QStringList &campi)
+    QByteArray RigaCsv(const QStringList &campi) const
     {
         QString riga;
         for (qsizetype i = 0; i < campi.size(); ++i) {
@@ -153,12 +161,12 @@ private:
             riga += Campo(campi[i]);
         }
         riga += QStringLiteral("\r\n");
-        uscita += riga.toUtf8();
+        return riga.toUtf8();
     }
 
-    QByteArray &uscita;
     QChar separatore;
     QStringList costanti;
+    QByteArray inizio;
 };
 
 QString TestoJson(const QString &testo)
@@ -187,8 +195,7 @@ QString ValoreJson(const QString &testo)
 // thirteen figures by their box's name, or "messaggio". Numbers with ".".
 class ScrittoreJson : public Scrittore {
 public:
-    ScrittoreJson(const Opzioni::Richiesta &richiesta, QByteArray &uscita)
-        : uscita(uscita)
+    explicit ScrittoreJson(const Opzioni::Richiesta &richiesta)
     {
         costanti = QStringLiteral(", \"copriferro\": %1, \"sottotravetto\": %2, \"tipo\": %3, "
                                   "\"schema\": %4")
@@ -200,10 +207,11 @@ public:
         for (std::size_t i = 0; i < chiavi.size(); ++i)
             chiavi[i] = (i ? QStringLiteral(", ") : QString()) +
                         TestoJson(CaselleRisultato[qsizetype(i)]) + QStringLiteral(": ");
-        uscita += "[";
     }
 
-    void Scrivi(const Caso &caso) override
+    QByteArray Inizio() override { return "["; }
+
+    QByteArray Riga(const Caso &caso) override
     {
         QString testo = primo ? QStringLiteral("\n  {") : QStringLiteral(",\n  {");
         primo = false;
@@ -218,10 +226,10 @@ public:
             testo += QStringLiteral(",\n   \"messaggio\": ") + TestoJson(caso.messaggio);
         }
         testo += u'}';
-        uscita += testo.toUtf8();
+        return testo.toUtf8();
     }
 
-    void Chiudi() override { uscita += primo ? "]\n" : "\n]\n"; }
+    QByteArray Fine() override { return primo ? "]\n" : "\n]\n"; }
 
 private:
     // A figure of the result window: the engine writes plain decimals with
@@ -234,7 +242,6 @@ private:
         return numero.replace(separatore, QStringLiteral("."));
     }
 
-    QByteArray &uscita;
     QString costanti;
     std::array<QString, 13> chiavi;
     const QString separatore = Numeri::SeparatoreDecimale();
@@ -246,21 +253,21 @@ private:
 QString NomeCaso(const Caso &caso)
 {
     return QStringLiteral("Luce %1 m – Sovraccarico %2 daN/m2")
-        .arg(caso.luce.trimmed(), caso.carico.trimmed());
+        .arg(Opzioni::AbbreviaValore(caso.luce.trimmed()),
+             Opzioni::AbbreviaValore(caso.carico.trimmed()));
 }
 
-std::unique_ptr<Scrittore> CreaScrittore(const Opzioni::Richiesta &richiesta, bool tabella,
-                                         QByteArray &uscita)
+std::unique_ptr<Scrittore> CreaScrittore(const Opzioni::Richiesta &richiesta, bool tabella)
 {
     switch (richiesta.formato) {
     case Opzioni::Formato::Csv:
-        return std::make_unique<ScrittoreCsv>(richiesta, uscita);
+        return std::make_unique<ScrittoreCsv>(richiesta);
     case Opzioni::Formato::Json:
-        return std::make_unique<ScrittoreJson>(richiesta, uscita);
+        return std::make_unique<ScrittoreJson>(richiesta);
     case Opzioni::Formato::Testo:
         break;
     }
-    return std::make_unique<ScrittoreTesto>(tabella, uscita);
+    return std::make_unique<ScrittoreTesto>(tabella);
 }
 
 } // namespace Uscite

@@ -12,8 +12,9 @@
 // shows them, CSV for spreadsheets, or JSON.
 namespace Uscite {
 
-// One case: the span and load texts it was calculated with, and either the
-// result window's thirteen texts or the message that stopped it.
+// One case: the span and load texts it was calculated with (the load as the
+// whole number the engine used, when it took one), and either the result
+// window's thirteen texts or the message that stopped it.
 struct Caso {
     QString luce;
     QString carico;
@@ -22,19 +23,22 @@ struct Caso {
     QString messaggio;
 };
 
-// "Luce 5,3 m – Sovraccarico 200 daN/m2": which case of a table a line is about.
+// "Luce 5,3 m – Sovraccarico 200 daN/m2": which case a line is about.
 QString NomeCaso(const Caso &caso);
 
+// The bytes of the output, UTF-8, piece by piece as the cases come, so each
+// row can leave before the next case is calculated.
 class Scrittore {
 public:
     virtual ~Scrittore() = default;
-    virtual void Scrivi(const Caso &caso) = 0;
+    // Before the first case.
+    virtual QByteArray Inizio() { return {}; }
+    virtual QByteArray Riga(const Caso &caso) = 0;
     // After the last case.
-    virtual void Chiudi() {}
+    virtual QByteArray Fine() { return {}; }
 };
 
-// Appends to uscita, UTF-8. tabella: more than one case.
-std::unique_ptr<Scrittore> CreaScrittore(const Opzioni::Richiesta &richiesta, bool tabella,
-                                         QByteArray &uscita);
+// tabella: more than one case.
+std::unique_ptr<Scrittore> CreaScrittore(const Opzioni::Richiesta &richiesta, bool tabella);
 
 } // namespace Uscite

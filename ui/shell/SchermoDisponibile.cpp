@@ -5,8 +5,6 @@
 #include <QFileInfo>
 #include <QString>
 
-#include <cstdio>
-
 namespace {
 
 // The platforms Qt will try, in order, without their ":options".
@@ -67,13 +65,4 @@ bool SchermoDisponibile(int argc, char *argv[])
         }
     }
     return false;
-}
-
-int SegnalaSchermoMancante()
-{
-    std::fputs("predimvelmora: nessuno schermo disponibile per le finestre; avviarlo da una "
-               "sessione grafica (o con ssh -X da un altro computer). La riga di comando "
-               "funziona anche senza schermo: predimvelmora --help\n",
-               stderr);
-    return 1;
 }
