@@ -158,7 +158,7 @@ void tst_mdiVelmora::barraStrumenti()
         return;
     }
     QVERIFY(!azione->isSeparator());
-    QCOMPARE(azione->objectName(), chiave);
+    QCOMPARE(tlbMdi->widgetForAction(azione)->objectName(), chiave);
     QCOMPARE(azione->toolTip(), suggerimento);
     for (int lato : {16, 32}) {
         QCOMPARE(azione->icon().pixmap(lato).toImage(),
@@ -193,24 +193,25 @@ void tst_mdiVelmora::menu_data()
 {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<int>("posizione");
-    QTest::addColumn<QString>("nome");   // a toolbar key: the entry is that button's action
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("chiave"); // the toolbar button that shares the entry's action
     QTest::addColumn<bool>("abilitata"); // with no child window
     QTest::addColumn<QString>("testo");
 
-    const QList<std::tuple<const char *, int, const char *, bool, const char *>> voci{
-        {"mnuFile", 0, "ItemNuovo", false, "&Nuovo"},
-        {"mnuFile", 1, "ItemExport", false, "E&xport"},
-        {"mnuFile", 2, "itemApri", false, "&Apri"},
-        {"mnuFile", 3, "itemSalva", false, "&Salva"},
-        {"mnuFile", 4, "Stampa", false, "Stam&pa"},
-        {"mnuFile", 5, "Esci", true, "&Esci"},
-        {"mnuSolai", 0, "ApriForm", true, "&Calcolo Ferri"},
-        {"mnuAiuto", 0, "itemInfo", true, "&Info Software"},
-        {"mnuAiuto", 1, "itemQuaranel", false, "Info &Quaranel"},
-        {"mnuAiuto", 2, "Info", true, "Info &Velmora"},
+    const QList<std::tuple<const char *, int, const char *, const char *, bool, const char *>> voci{
+        {"mnuFile", 0, "ItemNuovo", "", false, "&Nuovo"},
+        {"mnuFile", 1, "ItemExport", "", false, "E&xport"},
+        {"mnuFile", 2, "itemApri", "", false, "&Apri"},
+        {"mnuFile", 3, "itemSalva", "", false, "&Salva"},
+        {"mnuFile", 4, "itemStampa", "Stampa", false, "Stam&pa"},
+        {"mnuFile", 5, "itemEsci", "Esci", true, "&Esci"},
+        {"mnuSolai", 0, "itemCalFerri", "ApriForm", true, "&Calcolo Ferri"},
+        {"mnuAiuto", 0, "itemInfo", "", true, "&Info Software"},
+        {"mnuAiuto", 1, "itemQuaranel", "", false, "Info &Quaranel"},
+        {"mnuAiuto", 2, "itemVelmora", "Info", true, "Info &Velmora"},
     };
-    for (const auto &[menu, posizione, nome, abilitata, testo] : voci)
-        QTest::addRow("%s", testo) << menu << posizione << nome << abilitata << testo;
+    for (const auto &[menu, posizione, nome, chiave, abilitata, testo] : voci)
+        QTest::addRow("%s", testo) << menu << posizione << nome << chiave << abilitata << testo;
 }
 
 void tst_mdiVelmora::menu()
@@ -218,6 +219,7 @@ void tst_mdiVelmora::menu()
     QFETCH(QString, menu);
     QFETCH(int, posizione);
     QFETCH(QString, nome);
+    QFETCH(QString, chiave);
     QFETCH(bool, abilitata);
     QFETCH(QString, testo);
 
@@ -238,8 +240,11 @@ void tst_mdiVelmora::menu()
     QCOMPARE(voce->text(), testo);
     QCOMPARE(voce->isEnabled(), abilitata);
     QVERIFY(voce->icon().isNull() || !voce->isIconVisibleInMenu());
-    if (QAction *pulsante = AzioneBarra(finestra, nome))
-        QCOMPARE(voce, pulsante);
+    // Each found by its own name: the entry by the menu's, the button that
+    // shares its action by the toolbar's key.
+    QCOMPARE(finestra.findChild<QAction *>(nome), voce);
+    auto *pulsante = chiave.isEmpty() ? nullptr : finestra.findChild<QToolButton *>(chiave);
+    QCOMPARE(pulsante ? pulsante->defaultAction() : nullptr, chiave.isEmpty() ? nullptr : voce);
 }
 
 void tst_mdiVelmora::finestraAlCaricamento()
