@@ -142,9 +142,8 @@ void tst_Avvio::finestra()
     QCOMPARE(guida->windowTitle(), QString());
     QVERIFY(guida->windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(guida->windowType(), Qt::Tool);
-    for (auto bandiera : {Qt::WindowTitleHint, Qt::WindowCloseButtonHint,
-                          Qt::WindowSystemMenuHint, Qt::WindowMinimizeButtonHint,
-                          Qt::WindowMaximizeButtonHint})
+    for (auto bandiera : {Qt::WindowTitleHint, Qt::WindowCloseButtonHint, Qt::WindowSystemMenuHint,
+                          Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint})
         QVERIFY(!guida->windowFlags().testFlag(bandiera));
     QCOMPARE(guida->size(), QSize(774, 489));
     const QSize schermo = guida->screen()->geometry().size();
@@ -285,18 +284,28 @@ void tst_Avvio::impilamento()
 
 void tst_Avvio::paginazione_data()
 {
-    QTest::addColumn<QString>("clic"); // ">" forward, "<" back
+    QTest::addColumn<QString>("clic"); // ">" forward, "<" back, " " Space on the focus
     QTest::addColumn<int>("pagina");
     QTest::addColumn<QString>("pulsanti"); // "<" and ">" enabled
+    QTest::addColumn<QString>("fuoco");
 
-    QTest::newRow("at load") << "" << 0 << "01";
-    QTest::newRow("0 forward") << ">" << 1 << "11";
-    QTest::newRow("1 forward") << ">>" << 2 << "11";
-    QTest::newRow("2 forward") << ">>>" << 3 << "10";
-    QTest::newRow("3 back") << ">>><" << 2 << "11";
-    QTest::newRow("2 back") << ">><" << 1 << "11";
-    QTest::newRow("1 back") << "><" << 0 << "01";
-    QTest::newRow("back and forth") << ">>><<<>>><>" << 3 << "10";
+    const auto riga = [](const char *nome, const char *clic, int pagina, const char *pulsanti,
+                         const char *fuoco) {
+        QTest::newRow(nome) << clic << pagina << pulsanti << fuoco;
+    };
+    riga("at load", "", 0, "01", "cmdAvanti");
+    riga("0 forward", ">", 1, "11", "cmdAvanti");
+    riga("1 forward", ">>", 2, "11", "cmdAvanti");
+    riga("2 forward", ">>>", 3, "10", "cmdIndietro");
+    riga("3 back", ">>><", 2, "11", "cmdIndietro");
+    riga("2 back", ">><", 1, "11", "cmdIndietro");
+    riga("1 back", "><", 0, "01", "cmdAvanti");
+    riga("back and forth", ">>><<<>>><>", 3, "10", "cmdIndietro");
+    // The arrow that turns off hands the focus to the other one, never to
+    // "Esci": one Space too many must not end the program.
+    riga("Space to the last page", "   ", 3, "10", "cmdIndietro");
+    riga("Space once more", "    ", 2, "11", "cmdIndietro");
+    riga("Space there and back", "      ", 0, "01", "cmdAvanti");
 }
 
 // One page at a time; the box and "Fine" stay as they were.
@@ -305,10 +314,18 @@ void tst_Avvio::paginazione()
     QFETCH(QString, clic);
     QFETCH(int, pagina);
     QFETCH(QString, pulsanti);
+    QFETCH(QString, fuoco);
     QVERIFY(Prepara(QStringLiteral("guida")));
-    frmSplash *guida = Guida();
-    for (QChar tasto : clic)
-        QVERIFY(Clicca(tasto == u'>' ? guida->cmdAvanti : guida->cmdIndietro));
+    const QPointer<frmSplash> guida = Guida();
+    for (QChar tasto : clic) {
+        if (tasto == u' ')
+            QTest::keyClick(guida->focusWidget(), Qt::Key_Space);
+        else
+            Clicca(tasto == u'>' ? guida->cmdAvanti : guida->cmdIndietro);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(guida);
+    }
+    QCOMPARE(guida->focusWidget()->objectName(), fuoco);
     QCOMPARE(guida->PaginaCorrente(), pagina);
     QCOMPARE(PagineVisibili(guida), QStringList{Pagine[pagina]});
     QCOMPARE(QStringLiteral("%1%2")

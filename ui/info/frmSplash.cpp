@@ -415,22 +415,32 @@ void frmSplash::CambiaPagina(int direzione)
 
     if (direzione == PrimaPagina) {
         paginaCorrente = 0;
-        cmdIndietro->setEnabled(false);
+        SpegniFreccia(cmdIndietro, cmdAvanti);
     } else if (direzione == Avanti && paginaCorrente < 3) {
         if (paginaCorrente == 0)
             cmdIndietro->setEnabled(true);
         else if (paginaCorrente == 2)
-            cmdAvanti->setEnabled(false);
+            SpegniFreccia(cmdAvanti, cmdIndietro);
         ++paginaCorrente;
     } else if (direzione == Indietro && paginaCorrente > 0) {
         if (paginaCorrente == 1)
-            cmdIndietro->setEnabled(false);
+            SpegniFreccia(cmdIndietro, cmdAvanti);
         else if (paginaCorrente == 3)
             cmdAvanti->setEnabled(true);
         --paginaCorrente;
     }
     ImpilaTesti(paginaCorrente);
     pagine[paginaCorrente]->show();
+}
+
+// A button disabled with the focus hands it on down the tab order, where
+// "Esci" may be the next enabled one: a user paging with Space would end the
+// program with one press too many. The other arrow takes it instead.
+void frmSplash::SpegniFreccia(QPushButton *freccia, QPushButton *altra)
+{
+    if (focusWidget() == freccia)
+        altra->setFocus(Qt::OtherFocusReason);
+    freccia->setEnabled(false);
 }
 
 void frmSplash::chkConferma_Click()

@@ -92,6 +92,7 @@ private:
     void PreparaDatiOutput();
     void ImpilaTesti(int pagina);
     void CambiaPagina(int direzione);
+    void SpegniFreccia(QPushButton *freccia, QPushButton *altra);
 
     // A page's text labels from the top down, and whether each opens a
     // section; stacked when the page first comes on view.
