@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRadioButton>
 #include <QTest>
@@ -53,7 +54,8 @@ private slots:
     void messaggiDiIngresso_data();
     void messaggiDiIngresso();
     void revisioniEIndietro();
-    void chiusuraRisultatiComeIndietro();
+    void indietro_data();
+    void indietro();
     void annullaRevisione();
     void tastoDecimale_data();
     void tastoDecimale();
@@ -241,14 +243,44 @@ void tst_FinestreCalcolo::revisioniEIndietro()
     QCOMPARE(ModificaCaricata()->cmbNewHS->itemText(0), QStringLiteral("24"));
 }
 
-void tst_FinestreCalcolo::chiusuraRisultatiComeIndietro()
+void tst_FinestreCalcolo::indietro_data()
 {
+    QTest::addColumn<QString>("comando");
+    QTest::addColumn<bool>("ridotta"); // the input window minimised before Calcola
+
+    QTest::newRow("close box") << "close box" << false;
+    QTest::newRow("close box, input minimised") << "close box" << true;
+    QTest::newRow("&Back, input minimised") << "&Back" << true;
+    QTest::newRow("toolbar Back, input minimised") << "Back" << true;
+}
+
+// Every way back, the result window's close box included, shows the input
+// window as it was left, restored and in front.
+void tst_FinestreCalcolo::indietro()
+{
+    QFETCH(QString, comando);
+    QFETCH(bool, ridotta);
     frmCalFerSol *input = Apri();
-    CalcolaEsempio(input, QStringLiteral("5"), QStringLiteral("200"));
-    OutPut2Caricata()->parentWidget()->close();
+    Digita(input->txtLuceNettaSolaio, QStringLiteral("5"));
+    Digita(input->txtSovracAcc, QStringLiteral("200"));
+    const QRect posto = input->parentWidget()->geometry();
+    if (ridotta)
+        input->parentWidget()->showMinimized();
+    QVERIFY(Comanda(QStringLiteral("Calcola")));
+    QVERIFY(OutPut2Caricata());
+
+    if (comando == u"close box")
+        OutPut2Caricata()->parentWidget()->close();
+    else if (comando == u"&Back")
+        QVERIFY(Clicca(OutPut2Caricata()->cmdBack));
+    else
+        QVERIFY(Comanda(comando));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!OutPut2Caricata());
     QVERIFY(Visibile(input));
+    QVERIFY(!input->parentWidget()->isMinimized());
+    QCOMPARE(input->parentWidget()->geometry(), posto);
+    QCOMPARE(Registro.Principale->AreaFiglie()->activeSubWindow(), input->parentWidget());
     QCOMPARE(input->txtLuceNettaSolaio->text(), QStringLiteral("5"));
     QCOMPARE(StatiBarra(), Stati(InsiemeAperto));
 }
