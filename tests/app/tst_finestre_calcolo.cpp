@@ -5,6 +5,7 @@
 #include "AiutiFinestre.h"
 #include "EsempiSvolti.h"
 #include "StatoApplicazione.h"
+#include "common/StileApplicazione.h"
 #include "info/frmAbout.h"
 #include "info/frmSplash.h"
 #include "input/frmCalFerSol.h"
@@ -15,16 +16,20 @@
 #include "shell/InsiemiPulsanti.h"
 #include "shell/RegistroFinestre.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 
 namespace {
 
@@ -68,6 +73,7 @@ private:
     frmCalFerSol *Apri(QLocale::Language lingua = QLocale::Italian);
     void CalcolaEsempio(frmCalFerSol *input, const QString &luce, const QString &carico);
     QList<QImage> ImmaginiFinestre();
+    QList<QImage> ImmaginiRiquadri();
 };
 
 void tst_FinestreCalcolo::init()
@@ -408,15 +414,59 @@ QList<QImage> tst_FinestreCalcolo::ImmaginiFinestre()
     return immagini;
 }
 
-// A dark desktop palette reaches none of the windows: each looks exactly as
-// under the light one, in its own colours and, where it gives none, in the
-// light look they were chosen against, with the text boxes white.
+// What the program shows outside its windows: the two message boxes, the
+// File menu, the CF list's pop-up and a toolbar button's tooltip.
+QList<QImage> tst_FinestreCalcolo::ImmaginiRiquadri()
+{
+    QList<QImage> immagini;
+    frmCalFerSol *input = Apri();
+    {
+        RispostaDialoghi dialoghi({QMessageBox::Ok, QMessageBox::No});
+        QTest::mouseClick(input->cmdCalcola, Qt::LeftButton);
+        Comanda(QStringLiteral("Stampa"));
+        for (const RispostaDialoghi::Dialogo &dialogo : dialoghi.visti)
+            immagini << dialogo.immagine;
+    }
+    auto *menu = Registro.Principale->findChild<QMenu *>(QStringLiteral("mnuFile"));
+    menu->popup(Registro.Principale->mapToGlobal(QPoint(0, 0)));
+    immagini << (QTest::qWaitForWindowExposed(menu) ? menu->grab().toImage() : QImage());
+    menu->hide();
+
+    input->cmbCF->showPopup();
+    QWidget *tendina = input->cmbCF->view()->window();
+    immagini << (QTest::qWaitForWindowExposed(tendina) ? tendina->grab().toImage() : QImage());
+    input->cmbCF->hidePopup();
+
+    QWidget *pulsante = Barra()->widgetForAction(AzioneBarra(QStringLiteral("Calcola")));
+    QHelpEvent richiesta(QEvent::ToolTip, QPoint(4, 4), pulsante->mapToGlobal(QPoint(4, 4)));
+    QCoreApplication::sendEvent(pulsante, &richiesta);
+    QImage suggerimento;
+    for (QWidget *finestra : QApplication::topLevelWidgets()) {
+        if (finestra->inherits("QTipLabel") && finestra->isVisible())
+            suggerimento = finestra->grab().toImage();
+    }
+    immagini << suggerimento;
+    QToolTip::hideText();
+    cleanup();
+    return immagini;
+}
+
+// A dark desktop palette reaches nothing the program shows: each window looks
+// exactly as under the light one, in its own colours and, where it gives
+// none, in the light look they were chosen against, with the text boxes
+// white; the message boxes, menus, list pop-ups and tooltips in that light
+// look too. Nor does a palette set on the application later reach a window.
 void tst_FinestreCalcolo::aspettoConTemaScuro()
 {
     const QPalette chiara = QApplication::palette();
-    const QList<QImage> attese = ImmaginiFinestre();
+    ImpostaStileApplicazione();
+    const QList<QImage> attese = ImmaginiFinestre() + ImmaginiRiquadri();
+    // The desktop's palette is dark when the program starts.
     QApplication::setPalette(TavolozzaScura());
-    const QList<QImage> viste = ImmaginiFinestre();
+    ImpostaStileApplicazione();
+    const QList<QImage> viste = ImmaginiFinestre() + ImmaginiRiquadri();
+    QApplication::setPalette(TavolozzaScura());
+    const QList<QImage> dopo = ImmaginiFinestre();
     frmCalFerSol *input = Apri();
     const QColor baseCasella = input->txtLuceNettaSolaio->palette().color(QPalette::Base);
     QColor testoDidascalia;
@@ -426,10 +476,15 @@ void tst_FinestreCalcolo::aspettoConTemaScuro()
     }
     QApplication::setPalette(chiara);
 
+    const char *nomi[] = {"wizard",  "input",    "results",   "revision", "about box",
+                          "warning", "question", "File menu", "CF list",  "tooltip"};
+    QCOMPARE(attese.size(), int(std::size(nomi)));
     QCOMPARE(viste.size(), attese.size());
-    const char *nomi[] = {"wizard", "input", "results", "revision", "about box"};
-    for (int i = 0; i < viste.size(); ++i)
+    for (int i = 0; i < viste.size(); ++i) {
+        QVERIFY2(!attese[i].isNull(), nomi[i]);
         QVERIFY2(viste[i] == attese[i], nomi[i]);
+        QVERIFY2(i >= dopo.size() || dopo[i] == attese[i], nomi[i]);
+    }
     QCOMPARE(baseCasella, QColor(Qt::white));
     QCOMPARE(testoDidascalia, QColor(Qt::black));
 }

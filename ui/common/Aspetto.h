@@ -23,9 +23,10 @@ inline const QColor Pesca(255, 224, 192);
 QFont Arial(qreal punti, bool grassetto = false);
 
 // The light look the windows' colours were chosen against: black text, white
-// boxes, silver faces, navy selection, grey disabled text. Every window sets
-// it on itself, so a dark desktop palette never reaches its texts, boxes or
-// drawings.
+// boxes, silver faces, navy selection, grey disabled text. It is the
+// application's palette, and every window sets it on itself as well, so that
+// no palette set on the application later reaches its texts, boxes or
+// drawings either.
 QPalette TavolozzaClassica();
 void ApplicaTavolozzaClassica(QWidget *finestra);
 
