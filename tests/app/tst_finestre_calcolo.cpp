@@ -27,6 +27,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
@@ -42,6 +43,24 @@ QPalette TavolozzaScura()
     scura.setColor(QPalette::ButtonText, testo);
     scura.setColor(QPalette::Highlight, QColor(42, 130, 218));
     return scura;
+}
+
+// Drags the workspace's scroll bars, as far as they go, to bring the control
+// whole into view; true when it is.
+bool PortaInVista(QMdiArea *area, const QWidget *controllo)
+{
+    const QRect vista = area->viewport()->rect();
+    const auto posto = [&] {
+        return QRect(controllo->mapTo(area->viewport(), QPoint()), controllo->size());
+    };
+    for (QScrollBar *barra : {area->horizontalScrollBar(), area->verticalScrollBar()}) {
+        const bool orizzontale = barra->orientation() == Qt::Horizontal;
+        const int prima = orizzontale ? posto().left() : posto().top();
+        const int oltre =
+            orizzontale ? posto().right() - vista.right() : posto().bottom() - vista.bottom();
+        barra->setValue(barra->value() + (prima < 0 ? prima : std::max(oltre, 0)));
+    }
+    return vista.contains(posto());
 }
 
 } // namespace
@@ -68,6 +87,8 @@ private slots:
     void clicSelezionaTutto();
     void listeDopoEsciERiapertura();
     void aspettoConTemaScuro();
+    void areaScorre_data();
+    void areaScorre();
 
 private:
     frmCalFerSol *Apri(QLocale::Language lingua = QLocale::Italian);
@@ -487,6 +508,48 @@ void tst_FinestreCalcolo::aspettoConTemaScuro()
     }
     QCOMPARE(baseCasella, QColor(Qt::white));
     QCOMPARE(testoDidascalia, QColor(Qt::black));
+}
+
+void tst_FinestreCalcolo::areaScorre_data()
+{
+    QTest::addColumn<QString>("finestra");
+    QTest::addColumn<QSize>("cornice"); // the main window's size
+    QTest::addColumn<bool>("scorre");
+
+    QTest::newRow("input, whole frame") << "input" << QSize(800, 600) << false;
+    QTest::newRow("results, whole frame") << "results" << QSize(800, 600) << false;
+    QTest::newRow("input, 640x480") << "input" << QSize(640, 480) << true;
+    QTest::newRow("results, 640x480") << "results" << QSize(640, 480) << true;
+    QTest::newRow("input, narrow") << "input" << QSize(500, 600) << true;
+}
+
+// A frame smaller than its child window shows scroll bars, which bring every
+// control of the window into view and within the mouse's reach.
+void tst_FinestreCalcolo::areaScorre()
+{
+    QFETCH(QString, finestra);
+    QFETCH(QSize, cornice);
+    QFETCH(bool, scorre);
+    frmCalFerSol *input = Apri();
+    QWidget *vista = input;
+    if (finestra == u"results") {
+        CalcolaEsempio(input, QStringLiteral("5"), QStringLiteral("200"));
+        vista = OutPut2Caricata();
+    }
+    QVERIFY(vista);
+    Registro.Principale->resize(cornice);
+    QMdiArea *area = Registro.Principale->AreaFiglie();
+    QTRY_COMPARE(area->horizontalScrollBar()->isVisible() || area->verticalScrollBar()->isVisible(),
+                 scorre);
+
+    int controlli = 0;
+    for (const QWidget *controllo : vista->findChildren<QWidget *>()) {
+        if (controllo->isVisibleTo(vista) && (controllo->focusPolicy() & Qt::TabFocus)) {
+            QVERIFY2(PortaInVista(area, controllo), qPrintable(controllo->objectName()));
+            ++controlli;
+        }
+    }
+    QVERIFY(controlli >= 3);
 }
 
 QTEST_MAIN(tst_FinestreCalcolo)

@@ -50,6 +50,10 @@ public:
         setObjectName(QStringLiteral("AreaLavoro"));
         // The application-workspace grey of the light look.
         setBackground(Aspetto::TavolozzaClassica().color(QPalette::Dark));
+        // A child window reaching past a frame made small, by the user or
+        // by a small screen, is scrolled into reach rather than cut off.
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     }
 
 protected:
@@ -259,22 +263,29 @@ void mdiVelmora::CollegaComandi()
     connect(pulsanteStampa, &QAbstractButton::released, this, [this] { stampaDallaBarra = false; });
 }
 
-// The outer size is 800 x 600 and the window is centred. Until a window
-// manager has framed it, the frame is unknown and the inner area takes the
-// whole size; AdattaAllaCornice corrects both once the frame is known.
+// The outer size is 800 x 600 and the window is centred, within the
+// screen's available area: on a smaller one the frame takes that area and
+// the workspace scrolls. Until a window manager has framed it, the frame is
+// unknown and the inner area takes the whole size; AdattaAllaCornice
+// corrects both once the frame is known.
 void mdiVelmora::DimensionaECentra(const QMargins &cornice)
 {
     const QSize esterna(PixelDaTwips(LarghezzaTwips), PixelDaTwips(AltezzaTwips));
-    resize(esterna.shrunkBy(cornice).expandedTo(InternaMinima()));
-    if (const QScreen *schermo = screen()) {
-        const QRect geometria = schermo->geometry();
-        move(geometria.topLeft() + PosizioneCentrata(geometria.size(), frameGeometry().size()));
+    const QSize interna = esterna.shrunkBy(cornice).expandedTo(InternaMinima());
+    const QScreen *schermo = screen();
+    if (!schermo) {
+        resize(interna);
+        return;
     }
+    const QRect posto = PostoSulloSchermo(schermo->geometry(), schermo->availableGeometry(),
+                                          interna.grownBy(cornice));
+    resize(posto.size().shrunkBy(cornice));
+    move(posto.topLeft());
 }
 
 // The inner size that shows every child window whole at its place: a thick
-// frame must not push the input window's lower fields out of the workspace,
-// where nothing would bring them back.
+// frame must not make the input window's lower fields scroll on a screen
+// that has room for them.
 QSize mdiVelmora::InternaMinima() const
 {
     QRect figlie;
