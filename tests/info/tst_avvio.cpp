@@ -28,6 +28,8 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -105,6 +107,8 @@ private slots:
     void cleanup();
 
     void finestra();
+    void schermoPiccolo_data();
+    void schermoPiccolo();
     void testi_data();
     void testi();
     void impilamento();
@@ -170,6 +174,55 @@ void tst_Avvio::finestra()
     QCOMPARE(destra.pixelColor(PixelDaTwips(6150), PixelDaTwips(3000)), QColor(Qt::black));
     QCOMPARE(destra.pixelColor(PixelDaTwips(3000), PixelDaTwips(5950)), QColor(Qt::black));
     QCOMPARE(destra.pixelColor(PixelDaTwips(3000), PixelDaTwips(3000)), QColor(Qt::white));
+}
+
+void tst_Avvio::schermoPiccolo_data()
+{
+    QTest::addColumn<QRect>("schermo");
+    QTest::addColumn<QRect>("disponibile"); // without panels and docks
+    QTest::addColumn<bool>("scorre");
+
+    QTest::newRow("1280x1024") << QRect(0, 0, 1280, 1024) << QRect(0, 0, 1280, 1024) << false;
+    QTest::newRow("1280x1024 at scale 2") << QRect(0, 0, 640, 512) << QRect(0, 0, 640, 512) << true;
+    QTest::newRow("640x480, panel") << QRect(0, 0, 640, 480) << QRect(0, 30, 640, 450) << true;
+    QTest::newRow("800x600, tall panel") << QRect(0, 0, 800, 600) << QRect(0, 0, 800, 470) << true;
+}
+
+// Without a title bar the wizard cannot be dragged: on a screen too small for
+// it, it fills the available area and its surface scrolls, by the scroll bars
+// or by Tab, which brings every control whole into view. On a screen that
+// holds it, it stays whole and centred.
+void tst_Avvio::schermoPiccolo()
+{
+    QFETCH(QRect, schermo);
+    QFETCH(QRect, disponibile);
+    QFETCH(bool, scorre);
+    QVERIFY(Prepara(QStringLiteral("guida")));
+    frmSplash *guida = Guida();
+    guida->PosizionaSulloSchermo(schermo, disponibile);
+    const QRect posto(guida->pos(), guida->size());
+    QVERIFY(disponibile.contains(posto));
+    if (!scorre)
+        QCOMPARE(posto, QRect(253, 267, 774, 489));
+
+    auto *area = guida->findChild<QScrollArea *>();
+    QVERIFY(area);
+    QTRY_COMPARE(area->horizontalScrollBar()->isVisible() || area->verticalScrollBar()->isVisible(),
+                 scorre);
+    QVERIFY(Clicca(guida->cmdAvanti));
+    guida->chkConferma->setChecked(true);
+    QStringList raggiunti;
+    for (int tasto = 0; tasto < 5; ++tasto) {
+        QTest::keyClick(guida->focusWidget(), Qt::Key_Tab);
+        const QWidget *fuoco = guida->focusWidget();
+        raggiunti << fuoco->objectName();
+        const QRect vista(area->viewport()->mapTo(guida, QPoint()), area->viewport()->size());
+        QVERIFY2(vista.contains(QRect(fuoco->mapTo(guida, QPoint()), fuoco->size())),
+                 qPrintable(fuoco->objectName()));
+    }
+    raggiunti.sort();
+    QCOMPARE(raggiunti,
+             QStringList({"chkConferma", "cmdAvanti", "cmdEsci", "cmdFinish", "cmdIndietro"}));
 }
 
 void tst_Avvio::testi_data()
