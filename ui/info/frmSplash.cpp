@@ -301,11 +301,18 @@ void frmSplash::PosizionaSulloSchermo(const QRect &schermo, const QRect &disponi
     move(posto.topLeft());
 }
 
-// Cut down by a small screen, the wizard opens scrolled to its commands,
-// with the one that has the focus in view.
+// Cut down by a small screen, the wizard opens scrolled to its commands.
+// The scroll area shows its bars, which narrow its view, only once the
+// events of the showing have run: the commands are brought into view after.
 void frmSplash::showEvent(QShowEvent *evento)
 {
     QWidget::showEvent(evento);
+    QMetaObject::invokeMethod(this, &frmSplash::MostraComandi, Qt::QueuedConnection);
+}
+
+// The commands' row from its right end, and the one with the focus.
+void frmSplash::MostraComandi()
+{
     scorrimento->ensureWidgetVisible(cmdEsci, 0, 0);
     if (QWidget *fuoco = focusWidget())
         scorrimento->ensureWidgetVisible(fuoco, 0, 0);

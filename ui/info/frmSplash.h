@@ -92,6 +92,7 @@ private:
                         int leftIntestazione);
     void CreaComandi();
     void CollegaSegnali();
+    void MostraComandi();
 
     void PreparaPremessa();
     void PreparaImpostazioni();
