@@ -5,6 +5,7 @@
 #include "AiutiFinestre.h"
 #include "EsempiSvolti.h"
 #include "StatoApplicazione.h"
+#include "common/StileApplicazione.h"
 #include "info/frmAbout.h"
 #include "info/frmSplash.h"
 #include "input/frmCalFerSol.h"
@@ -15,15 +16,21 @@
 #include "shell/InsiemiPulsanti.h"
 #include "shell/RegistroFinestre.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 
 namespace {
 
@@ -36,6 +43,24 @@ QPalette TavolozzaScura()
     scura.setColor(QPalette::ButtonText, testo);
     scura.setColor(QPalette::Highlight, QColor(42, 130, 218));
     return scura;
+}
+
+// Drags the workspace's scroll bars, as far as they go, to bring the control
+// whole into view; true when it is.
+bool PortaInVista(QMdiArea *area, const QWidget *controllo)
+{
+    const QRect vista = area->viewport()->rect();
+    const auto posto = [&] {
+        return QRect(controllo->mapTo(area->viewport(), QPoint()), controllo->size());
+    };
+    for (QScrollBar *barra : {area->horizontalScrollBar(), area->verticalScrollBar()}) {
+        const bool orizzontale = barra->orientation() == Qt::Horizontal;
+        const int prima = orizzontale ? posto().left() : posto().top();
+        const int oltre =
+            orizzontale ? posto().right() - vista.right() : posto().bottom() - vista.bottom();
+        barra->setValue(barra->value() + (prima < 0 ? prima : std::max(oltre, 0)));
+    }
+    return vista.contains(posto());
 }
 
 } // namespace
@@ -53,7 +78,8 @@ private slots:
     void messaggiDiIngresso_data();
     void messaggiDiIngresso();
     void revisioniEIndietro();
-    void chiusuraRisultatiComeIndietro();
+    void indietro_data();
+    void indietro();
     void annullaRevisione();
     void tastoDecimale_data();
     void tastoDecimale();
@@ -61,11 +87,14 @@ private slots:
     void clicSelezionaTutto();
     void listeDopoEsciERiapertura();
     void aspettoConTemaScuro();
+    void areaScorre_data();
+    void areaScorre();
 
 private:
     frmCalFerSol *Apri(QLocale::Language lingua = QLocale::Italian);
     void CalcolaEsempio(frmCalFerSol *input, const QString &luce, const QString &carico);
     QList<QImage> ImmaginiFinestre();
+    QList<QImage> ImmaginiRiquadri();
 };
 
 void tst_FinestreCalcolo::init()
@@ -241,14 +270,44 @@ void tst_FinestreCalcolo::revisioniEIndietro()
     QCOMPARE(ModificaCaricata()->cmbNewHS->itemText(0), QStringLiteral("24"));
 }
 
-void tst_FinestreCalcolo::chiusuraRisultatiComeIndietro()
+void tst_FinestreCalcolo::indietro_data()
 {
+    QTest::addColumn<QString>("comando");
+    QTest::addColumn<bool>("ridotta"); // the input window minimised before Calcola
+
+    QTest::newRow("close box") << "close box" << false;
+    QTest::newRow("close box, input minimised") << "close box" << true;
+    QTest::newRow("&Back, input minimised") << "&Back" << true;
+    QTest::newRow("toolbar Back, input minimised") << "Back" << true;
+}
+
+// Every way back, the result window's close box included, shows the input
+// window as it was left, restored and in front.
+void tst_FinestreCalcolo::indietro()
+{
+    QFETCH(QString, comando);
+    QFETCH(bool, ridotta);
     frmCalFerSol *input = Apri();
-    CalcolaEsempio(input, QStringLiteral("5"), QStringLiteral("200"));
-    OutPut2Caricata()->parentWidget()->close();
+    Digita(input->txtLuceNettaSolaio, QStringLiteral("5"));
+    Digita(input->txtSovracAcc, QStringLiteral("200"));
+    const QRect posto = input->parentWidget()->geometry();
+    if (ridotta)
+        input->parentWidget()->showMinimized();
+    QVERIFY(Comanda(QStringLiteral("Calcola")));
+    QVERIFY(OutPut2Caricata());
+
+    if (comando == u"close box")
+        OutPut2Caricata()->parentWidget()->close();
+    else if (comando == u"&Back")
+        QVERIFY(Clicca(OutPut2Caricata()->cmdBack));
+    else
+        QVERIFY(Comanda(comando));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!OutPut2Caricata());
     QVERIFY(Visibile(input));
+    QVERIFY(!input->parentWidget()->isMinimized());
+    QCOMPARE(input->parentWidget()->geometry(), posto);
+    QCOMPARE(Registro.Principale->AreaFiglie()->activeSubWindow(), input->parentWidget());
     QCOMPARE(input->txtLuceNettaSolaio->text(), QStringLiteral("5"));
     QCOMPARE(StatiBarra(), Stati(InsiemeAperto));
 }
@@ -376,15 +435,59 @@ QList<QImage> tst_FinestreCalcolo::ImmaginiFinestre()
     return immagini;
 }
 
-// A dark desktop palette reaches none of the windows: each looks exactly as
-// under the light one, in its own colours and, where it gives none, in the
-// light look they were chosen against, with the text boxes white.
+// What the program shows outside its windows: the two message boxes, the
+// File menu, the CF list's pop-up and a toolbar button's tooltip.
+QList<QImage> tst_FinestreCalcolo::ImmaginiRiquadri()
+{
+    QList<QImage> immagini;
+    frmCalFerSol *input = Apri();
+    {
+        RispostaDialoghi dialoghi({QMessageBox::Ok, QMessageBox::No});
+        QTest::mouseClick(input->cmdCalcola, Qt::LeftButton);
+        Comanda(QStringLiteral("Stampa"));
+        for (const RispostaDialoghi::Dialogo &dialogo : dialoghi.visti)
+            immagini << dialogo.immagine;
+    }
+    auto *menu = Registro.Principale->findChild<QMenu *>(QStringLiteral("mnuFile"));
+    menu->popup(Registro.Principale->mapToGlobal(QPoint(0, 0)));
+    immagini << (QTest::qWaitForWindowExposed(menu) ? menu->grab().toImage() : QImage());
+    menu->hide();
+
+    input->cmbCF->showPopup();
+    QWidget *tendina = input->cmbCF->view()->window();
+    immagini << (QTest::qWaitForWindowExposed(tendina) ? tendina->grab().toImage() : QImage());
+    input->cmbCF->hidePopup();
+
+    QWidget *pulsante = Barra()->widgetForAction(AzioneBarra(QStringLiteral("Calcola")));
+    QHelpEvent richiesta(QEvent::ToolTip, QPoint(4, 4), pulsante->mapToGlobal(QPoint(4, 4)));
+    QCoreApplication::sendEvent(pulsante, &richiesta);
+    QImage suggerimento;
+    for (QWidget *finestra : QApplication::topLevelWidgets()) {
+        if (finestra->inherits("QTipLabel") && finestra->isVisible())
+            suggerimento = finestra->grab().toImage();
+    }
+    immagini << suggerimento;
+    QToolTip::hideText();
+    cleanup();
+    return immagini;
+}
+
+// A dark desktop palette reaches nothing the program shows: each window looks
+// exactly as under the light one, in its own colours and, where it gives
+// none, in the light look they were chosen against, with the text boxes
+// white; the message boxes, menus, list pop-ups and tooltips in that light
+// look too. Nor does a palette set on the application later reach a window.
 void tst_FinestreCalcolo::aspettoConTemaScuro()
 {
     const QPalette chiara = QApplication::palette();
-    const QList<QImage> attese = ImmaginiFinestre();
+    ImpostaStileApplicazione();
+    const QList<QImage> attese = ImmaginiFinestre() + ImmaginiRiquadri();
+    // The desktop's palette is dark when the program starts.
     QApplication::setPalette(TavolozzaScura());
-    const QList<QImage> viste = ImmaginiFinestre();
+    ImpostaStileApplicazione();
+    const QList<QImage> viste = ImmaginiFinestre() + ImmaginiRiquadri();
+    QApplication::setPalette(TavolozzaScura());
+    const QList<QImage> dopo = ImmaginiFinestre();
     frmCalFerSol *input = Apri();
     const QColor baseCasella = input->txtLuceNettaSolaio->palette().color(QPalette::Base);
     QColor testoDidascalia;
@@ -394,12 +497,59 @@ void tst_FinestreCalcolo::aspettoConTemaScuro()
     }
     QApplication::setPalette(chiara);
 
+    const char *nomi[] = {"wizard",  "input",    "results",   "revision", "about box",
+                          "warning", "question", "File menu", "CF list",  "tooltip"};
+    QCOMPARE(attese.size(), int(std::size(nomi)));
     QCOMPARE(viste.size(), attese.size());
-    const char *nomi[] = {"wizard", "input", "results", "revision", "about box"};
-    for (int i = 0; i < viste.size(); ++i)
+    for (int i = 0; i < viste.size(); ++i) {
+        QVERIFY2(!attese[i].isNull(), nomi[i]);
         QVERIFY2(viste[i] == attese[i], nomi[i]);
+        QVERIFY2(i >= dopo.size() || dopo[i] == attese[i], nomi[i]);
+    }
     QCOMPARE(baseCasella, QColor(Qt::white));
     QCOMPARE(testoDidascalia, QColor(Qt::black));
+}
+
+void tst_FinestreCalcolo::areaScorre_data()
+{
+    QTest::addColumn<QString>("finestra");
+    QTest::addColumn<QSize>("cornice"); // the main window's size
+    QTest::addColumn<bool>("scorre");
+
+    QTest::newRow("input, whole frame") << "input" << QSize(800, 600) << false;
+    QTest::newRow("results, whole frame") << "results" << QSize(800, 600) << false;
+    QTest::newRow("input, 640x480") << "input" << QSize(640, 480) << true;
+    QTest::newRow("results, 640x480") << "results" << QSize(640, 480) << true;
+    QTest::newRow("input, narrow") << "input" << QSize(500, 600) << true;
+}
+
+// A frame smaller than its child window shows scroll bars, which bring every
+// control of the window into view and within the mouse's reach.
+void tst_FinestreCalcolo::areaScorre()
+{
+    QFETCH(QString, finestra);
+    QFETCH(QSize, cornice);
+    QFETCH(bool, scorre);
+    frmCalFerSol *input = Apri();
+    QWidget *vista = input;
+    if (finestra == u"results") {
+        CalcolaEsempio(input, QStringLiteral("5"), QStringLiteral("200"));
+        vista = OutPut2Caricata();
+    }
+    QVERIFY(vista);
+    Registro.Principale->resize(cornice);
+    QMdiArea *area = Registro.Principale->AreaFiglie();
+    QTRY_COMPARE(area->horizontalScrollBar()->isVisible() || area->verticalScrollBar()->isVisible(),
+                 scorre);
+
+    int controlli = 0;
+    for (const QWidget *controllo : vista->findChildren<QWidget *>()) {
+        if (controllo->isVisibleTo(vista) && (controllo->focusPolicy() & Qt::TabFocus)) {
+            QVERIFY2(PortaInVista(area, controllo), qPrintable(controllo->objectName()));
+            ++controlli;
+        }
+    }
+    QVERIFY(controlli >= 3);
 }
 
 QTEST_MAIN(tst_FinestreCalcolo)

@@ -106,6 +106,7 @@ public:
         QMessageBox::StandardButton predefinito = QMessageBox::NoButton;
         QStringList testiPulsanti = {};
         bool clessidra = false; // the busy pointer was up meanwhile
+        QImage immagine = {};   // the box as it showed
     };
 
     // sempre: the answer to every box once the queued ones are used up.
@@ -131,6 +132,7 @@ private:
         Dialogo visto{box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
         visto.predefinito = box->standardButton(box->defaultButton());
         visto.clessidra = ClessidraVisibile();
+        visto.immagine = box->grab().toImage();
         for (QAbstractButton *pulsante : box->buttons())
             visto.testiPulsanti << pulsante->text();
         visti << visto;

@@ -28,6 +28,8 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -105,6 +107,8 @@ private slots:
     void cleanup();
 
     void finestra();
+    void schermoPiccolo_data();
+    void schermoPiccolo();
     void testi_data();
     void testi();
     void impilamento();
@@ -142,9 +146,8 @@ void tst_Avvio::finestra()
     QCOMPARE(guida->windowTitle(), QString());
     QVERIFY(guida->windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(guida->windowType(), Qt::Tool);
-    for (auto bandiera : {Qt::WindowTitleHint, Qt::WindowCloseButtonHint,
-                          Qt::WindowSystemMenuHint, Qt::WindowMinimizeButtonHint,
-                          Qt::WindowMaximizeButtonHint})
+    for (auto bandiera : {Qt::WindowTitleHint, Qt::WindowCloseButtonHint, Qt::WindowSystemMenuHint,
+                          Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint})
         QVERIFY(!guida->windowFlags().testFlag(bandiera));
     QCOMPARE(guida->size(), QSize(774, 489));
     const QSize schermo = guida->screen()->geometry().size();
@@ -171,6 +174,55 @@ void tst_Avvio::finestra()
     QCOMPARE(destra.pixelColor(PixelDaTwips(6150), PixelDaTwips(3000)), QColor(Qt::black));
     QCOMPARE(destra.pixelColor(PixelDaTwips(3000), PixelDaTwips(5950)), QColor(Qt::black));
     QCOMPARE(destra.pixelColor(PixelDaTwips(3000), PixelDaTwips(3000)), QColor(Qt::white));
+}
+
+void tst_Avvio::schermoPiccolo_data()
+{
+    QTest::addColumn<QRect>("schermo");
+    QTest::addColumn<QRect>("disponibile"); // without panels and docks
+    QTest::addColumn<bool>("scorre");
+
+    QTest::newRow("1280x1024") << QRect(0, 0, 1280, 1024) << QRect(0, 0, 1280, 1024) << false;
+    QTest::newRow("1280x1024 at scale 2") << QRect(0, 0, 640, 512) << QRect(0, 0, 640, 512) << true;
+    QTest::newRow("640x480, panel") << QRect(0, 0, 640, 480) << QRect(0, 30, 640, 450) << true;
+    QTest::newRow("800x600, tall panel") << QRect(0, 0, 800, 600) << QRect(0, 0, 800, 470) << true;
+}
+
+// Without a title bar the wizard cannot be dragged: on a screen too small for
+// it, it fills the available area and its surface scrolls, by the scroll bars
+// or by Tab, which brings every control whole into view. On a screen that
+// holds it, it stays whole and centred.
+void tst_Avvio::schermoPiccolo()
+{
+    QFETCH(QRect, schermo);
+    QFETCH(QRect, disponibile);
+    QFETCH(bool, scorre);
+    QVERIFY(Prepara(QStringLiteral("guida")));
+    frmSplash *guida = Guida();
+    guida->PosizionaSulloSchermo(schermo, disponibile);
+    const QRect posto(guida->pos(), guida->size());
+    QVERIFY(disponibile.contains(posto));
+    if (!scorre)
+        QCOMPARE(posto, QRect(253, 267, 774, 489));
+
+    auto *area = guida->findChild<QScrollArea *>();
+    QVERIFY(area);
+    QTRY_COMPARE(area->horizontalScrollBar()->isVisible() || area->verticalScrollBar()->isVisible(),
+                 scorre);
+    QVERIFY(Clicca(guida->cmdAvanti));
+    guida->chkConferma->setChecked(true);
+    QStringList raggiunti;
+    for (int tasto = 0; tasto < 5; ++tasto) {
+        QTest::keyClick(guida->focusWidget(), Qt::Key_Tab);
+        const QWidget *fuoco = guida->focusWidget();
+        raggiunti << fuoco->objectName();
+        const QRect vista(area->viewport()->mapTo(guida, QPoint()), area->viewport()->size());
+        QVERIFY2(vista.contains(QRect(fuoco->mapTo(guida, QPoint()), fuoco->size())),
+                 qPrintable(fuoco->objectName()));
+    }
+    raggiunti.sort();
+    QCOMPARE(raggiunti,
+             QStringList({"chkConferma", "cmdAvanti", "cmdEsci", "cmdFinish", "cmdIndietro"}));
 }
 
 void tst_Avvio::testi_data()
@@ -285,18 +337,28 @@ void tst_Avvio::impilamento()
 
 void tst_Avvio::paginazione_data()
 {
-    QTest::addColumn<QString>("clic"); // ">" forward, "<" back
+    QTest::addColumn<QString>("clic"); // ">" forward, "<" back, " " Space on the focus
     QTest::addColumn<int>("pagina");
     QTest::addColumn<QString>("pulsanti"); // "<" and ">" enabled
+    QTest::addColumn<QString>("fuoco");
 
-    QTest::newRow("at load") << "" << 0 << "01";
-    QTest::newRow("0 forward") << ">" << 1 << "11";
-    QTest::newRow("1 forward") << ">>" << 2 << "11";
-    QTest::newRow("2 forward") << ">>>" << 3 << "10";
-    QTest::newRow("3 back") << ">>><" << 2 << "11";
-    QTest::newRow("2 back") << ">><" << 1 << "11";
-    QTest::newRow("1 back") << "><" << 0 << "01";
-    QTest::newRow("back and forth") << ">>><<<>>><>" << 3 << "10";
+    const auto riga = [](const char *nome, const char *clic, int pagina, const char *pulsanti,
+                         const char *fuoco) {
+        QTest::newRow(nome) << clic << pagina << pulsanti << fuoco;
+    };
+    riga("at load", "", 0, "01", "cmdAvanti");
+    riga("0 forward", ">", 1, "11", "cmdAvanti");
+    riga("1 forward", ">>", 2, "11", "cmdAvanti");
+    riga("2 forward", ">>>", 3, "10", "cmdIndietro");
+    riga("3 back", ">>><", 2, "11", "cmdIndietro");
+    riga("2 back", ">><", 1, "11", "cmdIndietro");
+    riga("1 back", "><", 0, "01", "cmdAvanti");
+    riga("back and forth", ">>><<<>>><>", 3, "10", "cmdIndietro");
+    // The arrow that turns off hands the focus to the other one, never to
+    // "Esci": one Space too many must not end the program.
+    riga("Space to the last page", "   ", 3, "10", "cmdIndietro");
+    riga("Space once more", "    ", 2, "11", "cmdIndietro");
+    riga("Space there and back", "      ", 0, "01", "cmdAvanti");
 }
 
 // One page at a time; the box and "Fine" stay as they were.
@@ -305,10 +367,18 @@ void tst_Avvio::paginazione()
     QFETCH(QString, clic);
     QFETCH(int, pagina);
     QFETCH(QString, pulsanti);
+    QFETCH(QString, fuoco);
     QVERIFY(Prepara(QStringLiteral("guida")));
-    frmSplash *guida = Guida();
-    for (QChar tasto : clic)
-        QVERIFY(Clicca(tasto == u'>' ? guida->cmdAvanti : guida->cmdIndietro));
+    const QPointer<frmSplash> guida = Guida();
+    for (QChar tasto : clic) {
+        if (tasto == u' ')
+            QTest::keyClick(guida->focusWidget(), Qt::Key_Space);
+        else
+            Clicca(tasto == u'>' ? guida->cmdAvanti : guida->cmdIndietro);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(guida);
+    }
+    QCOMPARE(guida->focusWidget()->objectName(), fuoco);
     QCOMPARE(guida->PaginaCorrente(), pagina);
     QCOMPARE(PagineVisibili(guida), QStringList{Pagine[pagina]});
     QCOMPARE(QStringLiteral("%1%2")

@@ -39,7 +39,8 @@ inline QAction *AzioneBarra(const QMainWindow &principale, const QString &chiave
 {
     const auto *barra = principale.findChild<QToolBar *>(QStringLiteral("tlbMdi"));
     for (QAction *azione : barra ? barra->actions() : QList<QAction *>()) {
-        if (azione->objectName() == chiave)
+        const QWidget *pulsante = barra->widgetForAction(azione);
+        if (pulsante && pulsante->objectName() == chiave)
             return azione;
     }
     return nullptr;

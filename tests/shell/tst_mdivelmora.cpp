@@ -160,7 +160,7 @@ void tst_mdiVelmora::barraStrumenti()
         return;
     }
     QVERIFY(!azione->isSeparator());
-    QCOMPARE(azione->objectName(), chiave);
+    QCOMPARE(tlbMdi->widgetForAction(azione)->objectName(), chiave);
     QCOMPARE(azione->toolTip(), suggerimento);
     for (int lato : {16, 32}) {
         QCOMPARE(azione->icon().pixmap(lato).toImage(),
@@ -195,24 +195,25 @@ void tst_mdiVelmora::menu_data()
 {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<int>("posizione");
-    QTest::addColumn<QString>("nome");   // a toolbar key: the entry is that button's action
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("chiave"); // the toolbar button that shares the entry's action
     QTest::addColumn<bool>("abilitata"); // with no child window
     QTest::addColumn<QString>("testo");
 
-    const QList<std::tuple<const char *, int, const char *, bool, const char *>> voci{
-        {"mnuFile", 0, "ItemNuovo", false, "&Nuovo"},
-        {"mnuFile", 1, "ItemExport", false, "E&xport"},
-        {"mnuFile", 2, "itemApri", false, "&Apri"},
-        {"mnuFile", 3, "itemSalva", false, "&Salva"},
-        {"mnuFile", 4, "Stampa", false, "Stam&pa"},
-        {"mnuFile", 5, "Esci", true, "&Esci"},
-        {"mnuSolai", 0, "ApriForm", true, "&Calcolo Ferri"},
-        {"mnuAiuto", 0, "itemInfo", true, "&Info Software"},
-        {"mnuAiuto", 1, "itemQuaranel", false, "Info &Quaranel"},
-        {"mnuAiuto", 2, "Info", true, "Info &Velmora"},
+    const QList<std::tuple<const char *, int, const char *, const char *, bool, const char *>> voci{
+        {"mnuFile", 0, "ItemNuovo", "", false, "&Nuovo"},
+        {"mnuFile", 1, "ItemExport", "", false, "E&xport"},
+        {"mnuFile", 2, "itemApri", "", false, "&Apri"},
+        {"mnuFile", 3, "itemSalva", "", false, "&Salva"},
+        {"mnuFile", 4, "itemStampa", "Stampa", false, "Stam&pa"},
+        {"mnuFile", 5, "itemEsci", "Esci", true, "&Esci"},
+        {"mnuSolai", 0, "itemCalFerri", "ApriForm", true, "&Calcolo Ferri"},
+        {"mnuAiuto", 0, "itemInfo", "", true, "&Info Software"},
+        {"mnuAiuto", 1, "itemQuaranel", "", false, "Info &Quaranel"},
+        {"mnuAiuto", 2, "itemVelmora", "Info", true, "Info &Velmora"},
     };
-    for (const auto &[menu, posizione, nome, abilitata, testo] : voci)
-        QTest::addRow("%s", testo) << menu << posizione << nome << abilitata << testo;
+    for (const auto &[menu, posizione, nome, chiave, abilitata, testo] : voci)
+        QTest::addRow("%s", testo) << menu << posizione << nome << chiave << abilitata << testo;
 }
 
 void tst_mdiVelmora::menu()
@@ -220,6 +221,7 @@ void tst_mdiVelmora::menu()
     QFETCH(QString, menu);
     QFETCH(int, posizione);
     QFETCH(QString, nome);
+    QFETCH(QString, chiave);
     QFETCH(bool, abilitata);
     QFETCH(QString, testo);
 
@@ -240,8 +242,11 @@ void tst_mdiVelmora::menu()
     QCOMPARE(voce->text(), testo);
     QCOMPARE(voce->isEnabled(), abilitata);
     QVERIFY(voce->icon().isNull() || !voce->isIconVisibleInMenu());
-    if (QAction *pulsante = AzioneBarra(finestra, nome))
-        QCOMPARE(voce, pulsante);
+    // Each found by its own name: the entry by the menu's, the button that
+    // shares its action by the toolbar's key.
+    QCOMPARE(finestra.findChild<QAction *>(nome), voce);
+    auto *pulsante = chiave.isEmpty() ? nullptr : finestra.findChild<QToolButton *>(chiave);
+    QCOMPARE(pulsante ? pulsante->defaultAction() : nullptr, chiave.isEmpty() ? nullptr : voce);
 }
 
 void tst_mdiVelmora::finestraAlCaricamento()
@@ -332,26 +337,42 @@ void tst_mdiVelmora::ordineArgomenti()
 
 void tst_mdiVelmora::centratura_data()
 {
-    QTest::addColumn<QSize>("schermo");
-    QTest::addColumn<QPoint>("angolo");
+    QTest::addColumn<QRect>("schermo");
+    QTest::addColumn<QRect>("disponibile"); // without panels and docks
+    QTest::addColumn<QRect>("posto");       // of the 800 x 600 frame
 
-    QTest::newRow("640x480: corner") << QSize(640, 480) << QPoint(0, 0);
-    QTest::newRow("800x600: corner") << QSize(800, 600) << QPoint(0, 0);
-    QTest::newRow("narrow but tall") << QSize(799, 1080) << QPoint(0, 240);
-    QTest::newRow("1024x768") << QSize(1024, 768) << QPoint(112, 84);
-    QTest::newRow("1920x1080") << QSize(1920, 1080) << QPoint(560, 240);
+    const auto intero = [](const char *nome, QSize schermo, QRect posto) {
+        QTest::newRow(nome) << QRect(QPoint(), schermo) << QRect(QPoint(), schermo) << posto;
+    };
+    intero("800x600: corner", {800, 600}, {0, 0, 800, 600});
+    intero("narrow but tall", {799, 1080}, {0, 240, 799, 600});
+    intero("1024x768", {1024, 768}, {112, 84, 800, 600});
+    intero("1920x1080", {1920, 1080}, {560, 240, 800, 600});
     // Odd spare pixels leave half twips, which go to the even twip: 4237.5 to
     // 4238 (282.53 px), 1267.5 to 1268 (84.53 px), 1252.5 to 1252 (83.47 px).
-    QTest::newRow("1365x769") << QSize(1365, 769) << QPoint(283, 85);
-    QTest::newRow("1365x767") << QSize(1365, 767) << QPoint(283, 83);
-    QTest::newRow("one pixel spare") << QSize(801, 601) << QPoint(1, 1);
+    intero("1365x769", {1365, 769}, {283, 85, 800, 600});
+    intero("1365x767", {1365, 767}, {283, 83, 800, 600});
+    intero("one pixel spare", {801, 601}, {1, 1, 800, 600});
+    // Smaller screens: the frame takes the available area, no more.
+    intero("640x480", {640, 480}, {0, 0, 640, 480});
+    intero("1280x1024 at scale 2", {640, 512}, {0, 0, 640, 512});
+    QTest::newRow("panel at the foot, too low")
+        << QRect(0, 0, 1024, 600) << QRect(0, 0, 1024, 570) << QRect(112, 0, 800, 570);
+    QTest::newRow("panel at the top, room to spare")
+        << QRect(0, 0, 1024, 768) << QRect(0, 28, 1024, 740) << QRect(112, 84, 800, 600);
+    QTest::newRow("panel at the top, no room to spare")
+        << QRect(0, 0, 1024, 640) << QRect(0, 40, 1024, 600) << QRect(112, 40, 800, 600);
+    QTest::newRow("second screen")
+        << QRect(1920, 0, 1024, 768) << QRect(1920, 0, 1024, 768) << QRect(2032, 84, 800, 600);
 }
 
+// Centred on the screen, and whole inside its available area.
 void tst_mdiVelmora::centratura()
 {
-    QFETCH(QSize, schermo);
-    QFETCH(QPoint, angolo);
-    QCOMPARE(PosizioneCentrata(schermo, QSize(800, 600)), angolo);
+    QFETCH(QRect, schermo);
+    QFETCH(QRect, disponibile);
+    QFETCH(QRect, posto);
+    QCOMPARE(PostoSulloSchermo(schermo, disponibile, QSize(800, 600)), posto);
 }
 
 void tst_mdiVelmora::chiusura_data()

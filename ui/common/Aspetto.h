@@ -27,9 +27,10 @@ QFont Carattere(const QString &famiglia);
 QFont Arial(qreal punti, bool grassetto = false);
 
 // The light look the windows' colours were chosen against: black text, white
-// boxes, silver faces, navy selection, grey disabled text. Every window sets
-// it on itself, so a dark desktop palette never reaches its texts, boxes or
-// drawings.
+// boxes, silver faces, navy selection, grey disabled text. It is the
+// application's palette, and every window sets it on itself as well, so that
+// no palette set on the application later reaches its texts, boxes or
+// drawings either.
 QPalette TavolozzaClassica();
 void ApplicaTavolozzaClassica(QWidget *finestra);
 

@@ -122,7 +122,12 @@ public:
 
 void ImpostaStileApplicazione()
 {
-    if (dynamic_cast<StileClassico *>(QApplication::style()))
-        return;
-    QApplication::setStyle(new StileClassico);
+    if (!dynamic_cast<StileClassico *>(QApplication::style()))
+        QApplication::setStyle(new StileClassico);
+    // Message boxes, menus, list pop-ups and tooltips are windows of their
+    // own that no window of ours colours: they take the application's
+    // palette. With every role set, the desktop's palette, which only fills
+    // the roles left unset, reaches none of them, even when it changes while
+    // the program runs.
+    QApplication::setPalette(Aspetto::TavolozzaClassica());
 }

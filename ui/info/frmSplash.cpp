@@ -14,6 +14,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
 
 bool frmSplash::AvvioCompletato = false;
 
@@ -117,33 +120,53 @@ frmSplash::frmSplash(QWidget *parent)
     // of the task bar: the wizard ends only through its own buttons. Its
     // fixed dialog border is drawn by the window itself.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
-    setFixedSize(PixelDaTwips(LarghezzaCliente), PixelDaTwips(AltezzaCliente));
     setFont(Arial(8.25));
     ColoraSfondo(this, Argento);
+    CreaSuperficie();
     CreaBordo();
 
     CreaPannelloProdotto();
     CreaPannelloPagine();
     CreaComandi();
     CollegaSegnali();
-    CentraSulloSchermo();
+    if (const QScreen *schermo = screen())
+        PosizionaSulloSchermo(schermo->geometry(), schermo->availableGeometry());
+}
+
+// The surface that holds every control, at the window's given size, in a
+// scroll area that fills the window. Without a title bar the window cannot
+// be dragged: on a screen too small for it, its surface scrolls instead, so
+// no control falls out of reach.
+void frmSplash::CreaSuperficie()
+{
+    scorrimento = new QScrollArea(this);
+    scorrimento->setFrameShape(QFrame::NoFrame);
+    // Tab goes from control to control, never to the area that holds them.
+    scorrimento->setFocusPolicy(Qt::NoFocus);
+    superficie = new QWidget;
+    scorrimento->setWidget(superficie);
+    superficie->setFixedSize(PixelDaTwips(LarghezzaCliente), PixelDaTwips(AltezzaCliente));
+    ColoraSfondo(superficie, Argento);
+    auto *disposizione = new QVBoxLayout(this);
+    disposizione->setContentsMargins(QMargins());
+    disposizione->addWidget(scorrimento);
 }
 
 // The raised dialog edge along the window's sides, beneath everything else;
 // the panels keep clear of it.
 void frmSplash::CreaBordo()
 {
-    auto *bordo = new QFrame(this);
+    auto *bordo = new QFrame(superficie);
     bordo->setObjectName(QStringLiteral("bordoDialogo"));
     bordo->setFrameStyle(QFrame::WinPanel | QFrame::Raised);
-    bordo->setGeometry(rect());
+    bordo->setGeometry(superficie->rect());
 }
 
 // The left panel: maker, product, the logo with the version over it, the
 // credit and the requirements.
 void frmSplash::CreaPannelloProdotto()
 {
-    Frame1 = new AreaDisegno(this);
+    Frame1 = new AreaDisegno(superficie);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     ColoraSfondo(Frame1, Argento);
@@ -170,7 +193,7 @@ void frmSplash::CreaPannelloProdotto()
 // The right panel: the pages over a black shadow on dark grey.
 void frmSplash::CreaPannelloPagine()
 {
-    Picture1 = new AreaDisegno(this);
+    Picture1 = new AreaDisegno(superficie);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     ColoraSfondo(Picture1, GrigioScuro);
@@ -236,14 +259,14 @@ QWidget *frmSplash::CreaPagina(const char *nome, int indice, const QString &inte
 void frmSplash::CreaComandi()
 {
     chkConferma =
-        new QCheckBox(QStringLiteral("Conferma lettura delle condizioni di utilizzo."), this);
+        new QCheckBox(QStringLiteral("Conferma lettura delle condizioni di utilizzo."), superficie);
     chkConferma->setObjectName(QStringLiteral("chkConferma"));
     PosizionaInTwips(chkConferma, 5040, 6435, 6405, 285);
 
-    cmdIndietro = Pulsante(this, "cmdIndietro", QStringLiteral("<"), 5040);
-    cmdAvanti = Pulsante(this, "cmdAvanti", QStringLiteral(">"), 6660);
-    cmdFinish = Pulsante(this, "cmdFinish", QStringLiteral("Fine"), 8280);
-    cmdEsci = Pulsante(this, "cmdEsci", QStringLiteral("Esci"), 9900);
+    cmdIndietro = Pulsante(superficie, "cmdIndietro", QStringLiteral("<"), 5040);
+    cmdAvanti = Pulsante(superficie, "cmdAvanti", QStringLiteral(">"), 6660);
+    cmdFinish = Pulsante(superficie, "cmdFinish", QStringLiteral("Fine"), 8280);
+    cmdEsci = Pulsante(superficie, "cmdEsci", QStringLiteral("Esci"), 9900);
 
     setTabOrder(chkConferma, cmdIndietro);
     setTabOrder(cmdIndietro, cmdAvanti);
@@ -261,12 +284,38 @@ void frmSplash::CollegaSegnali()
     connect(cmdEsci, &QPushButton::clicked, this, &frmSplash::cmdEsci_Click);
 }
 
-void frmSplash::CentraSulloSchermo()
+void frmSplash::PosizionaSulloSchermo(const QRect &schermo, const QRect &disponibile)
 {
-    if (const QScreen *schermo = screen()) {
-        const QRect geometria = schermo->geometry();
-        move(geometria.topLeft() + PosizioneCentrata(geometria.size(), size()));
-    }
+    const QSize intera = superficie->size();
+    const QSize area = (disponibile.isEmpty() ? schermo : disponibile).size();
+    // A scroll bar takes room from the other direction, which may then need
+    // one too.
+    const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scorrimento);
+    bool orizzontale = intera.width() > area.width();
+    const bool verticale = intera.height() + (orizzontale ? barra : 0) > area.height();
+    orizzontale = orizzontale || intera.width() + (verticale ? barra : 0) > area.width();
+    const QSize misura = intera + QSize(verticale ? barra : 0, orizzontale ? barra : 0);
+
+    const QRect posto = PostoSulloSchermo(schermo, disponibile, misura);
+    setFixedSize(posto.size());
+    move(posto.topLeft());
+}
+
+// Cut down by a small screen, the wizard opens scrolled to its commands.
+// The scroll area shows its bars, which narrow its view, only once the
+// events of the showing have run: the commands are brought into view after.
+void frmSplash::showEvent(QShowEvent *evento)
+{
+    QWidget::showEvent(evento);
+    QMetaObject::invokeMethod(this, &frmSplash::MostraComandi, Qt::QueuedConnection);
+}
+
+// The commands' row from its right end, and the one with the focus.
+void frmSplash::MostraComandi()
+{
+    scorrimento->ensureWidgetVisible(cmdEsci, 0, 0);
+    if (QWidget *fuoco = focusWidget())
+        scorrimento->ensureWidgetVisible(fuoco, 0, 0);
 }
 
 void frmSplash::Form_Load()
@@ -415,22 +464,32 @@ void frmSplash::CambiaPagina(int direzione)
 
     if (direzione == PrimaPagina) {
         paginaCorrente = 0;
-        cmdIndietro->setEnabled(false);
+        SpegniFreccia(cmdIndietro, cmdAvanti);
     } else if (direzione == Avanti && paginaCorrente < 3) {
         if (paginaCorrente == 0)
             cmdIndietro->setEnabled(true);
         else if (paginaCorrente == 2)
-            cmdAvanti->setEnabled(false);
+            SpegniFreccia(cmdAvanti, cmdIndietro);
         ++paginaCorrente;
     } else if (direzione == Indietro && paginaCorrente > 0) {
         if (paginaCorrente == 1)
-            cmdIndietro->setEnabled(false);
+            SpegniFreccia(cmdIndietro, cmdAvanti);
         else if (paginaCorrente == 3)
             cmdAvanti->setEnabled(true);
         --paginaCorrente;
     }
     ImpilaTesti(paginaCorrente);
     pagine[paginaCorrente]->show();
+}
+
+// A button disabled with the focus hands it on down the tab order, where
+// "Esci" may be the next enabled one: a user paging with Space would end the
+// program with one press too many. The other arrow takes it instead.
+void frmSplash::SpegniFreccia(QPushButton *freccia, QPushButton *altra)
+{
+    if (focusWidget() == freccia)
+        altra->setFocus(Qt::OtherFocusReason);
+    freccia->setEnabled(false);
 }
 
 void frmSplash::chkConferma_Click()

@@ -6,6 +6,7 @@ class AreaDisegno;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 // The start-up wizard: the product on the left, four pages on the method,
 // its assumptions, its inputs and its outputs on the right. At the first
@@ -22,6 +23,11 @@ public:
     // Load sequence: the texts, the pages, the first page on view, and the
     // confirmation already given at a later showing.
     void Form_Load();
+
+    // Sizes and places the window on a screen of that geometry and available
+    // area: whole and centred where it fits, otherwise cut down to the
+    // available area, where its surface scrolls.
+    void PosizionaSulloSchermo(const QRect &schermo, const QRect &disponibile);
 
     // False until the first "Fine" has loaded the input window; never reset.
     static bool AvvioCompletato;
@@ -66,6 +72,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *evento) override;
+    void showEvent(QShowEvent *evento) override;
 
 private slots:
     void chkConferma_Click();
@@ -77,6 +84,7 @@ private slots:
 private:
     enum Direzione { Indietro = 0, Avanti = 1, PrimaPagina = 3 };
 
+    void CreaSuperficie();
     void CreaBordo();
     void CreaPannelloProdotto();
     void CreaPannelloPagine();
@@ -84,7 +92,7 @@ private:
                         int leftIntestazione);
     void CreaComandi();
     void CollegaSegnali();
-    void CentraSulloSchermo();
+    void MostraComandi();
 
     void PreparaPremessa();
     void PreparaImpostazioni();
@@ -92,6 +100,7 @@ private:
     void PreparaDatiOutput();
     void ImpilaTesti(int pagina);
     void CambiaPagina(int direzione);
+    void SpegniFreccia(QPushButton *freccia, QPushButton *altra);
 
     // A page's text labels from the top down, and whether each opens a
     // section; stacked when the page first comes on view.
@@ -103,4 +112,6 @@ private:
     bool impilata[4] = {};
 
     int paginaCorrente = 0;
+    QScrollArea *scorrimento = nullptr;
+    QWidget *superficie = nullptr;
 };

@@ -349,7 +349,12 @@ void MostraFinestra(QWidget *finestra)
     QMdiSubWindow *cornice = CorniceDi(finestra);
     if (!cornice)
         return;
-    cornice->show();
+    // A window left minimised would come back as a bare title bar at the
+    // foot of the workspace, which then looks empty.
+    if (cornice->isMinimized())
+        cornice->showNormal();
+    else
+        cornice->show();
     cornice->mdiArea()->setActiveSubWindow(cornice);
 }
 

@@ -30,7 +30,8 @@ frmAbout *MostraAbout();
 
 // Closes the child window that holds the given window: its unload runs.
 void ScaricaFinestra(QWidget *finestra);
-// Shows a loaded child window and makes it the active one.
+// Shows a loaded child window, restored if it was minimised, and makes it
+// the active one.
 void MostraFinestra(QWidget *finestra);
 
 // Unloads the given window and shows the input window again.

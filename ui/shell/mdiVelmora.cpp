@@ -50,6 +50,10 @@ public:
         setObjectName(QStringLiteral("AreaLavoro"));
         // The application-workspace grey of the light look.
         setBackground(Aspetto::TavolozzaClassica().color(QPalette::Dark));
+        // A child window reaching past a frame made small, by the user or
+        // by a small screen, is scrolled into reach rather than cut off.
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     }
 
 protected:
@@ -124,20 +128,22 @@ QAction *mdiVelmora::AggiungiVoce(QMenu *menu, const QString &nome, const QStrin
 }
 
 // The menu entry that gives a toolbar command is that command's own action:
-// the two are enabled together and do the same thing. So itemStampa,
-// itemEsci, itemCalFerri and itemVelmora are the actions Stampa, Esci,
-// ApriForm and Info, and carry those keys as their names.
-void mdiVelmora::AggiungiComando(QMenu *menu, const QString &chiave, const QString &testo)
+// the two are enabled together and do the same thing. The action takes the
+// entry's name; the toolbar's button keeps the key.
+void mdiVelmora::AggiungiComando(QMenu *menu, const QString &chiave, const QString &nome,
+                                 const QString &testo)
 {
     QAction *comando = Comando(chiave);
+    comando->setObjectName(nome);
     comando->setText(testo);
     // The menu shows its entries without pictures.
     comando->setIconVisibleInMenu(false);
     menu->addAction(comando);
 }
 
-// The nine commands, one action each, known by the toolbar's keys. Each
-// button is named by its tooltip, for those who do not see its picture.
+// The nine commands, one action each, named by the toolbar's keys until a
+// menu entry names the ones it shares. Each button is named by its tooltip,
+// for those who do not see its picture.
 void mdiVelmora::CreaComandi()
 {
     const struct {
@@ -186,19 +192,23 @@ void mdiVelmora::CreaMenu()
         AggiungiVoce(mnuFile, QStringLiteral("itemApri"), QStringLiteral("&Apri")),
         AggiungiVoce(mnuFile, QStringLiteral("itemSalva"), QStringLiteral("&Salva")),
     };
-    AggiungiComando(mnuFile, QStringLiteral("Stampa"), QStringLiteral("Stam&pa"));
-    AggiungiComando(mnuFile, QStringLiteral("Esci"), QStringLiteral("&Esci"));
+    AggiungiComando(mnuFile, QStringLiteral("Stampa"), QStringLiteral("itemStampa"),
+                    QStringLiteral("Stam&pa"));
+    AggiungiComando(mnuFile, QStringLiteral("Esci"), QStringLiteral("itemEsci"),
+                    QStringLiteral("&Esci"));
 
     mnuSolai = menuBar()->addMenu(QStringLiteral("&Solai"));
     mnuSolai->setObjectName(QStringLiteral("mnuSolai"));
-    AggiungiComando(mnuSolai, QStringLiteral("ApriForm"), QStringLiteral("&Calcolo Ferri"));
+    AggiungiComando(mnuSolai, QStringLiteral("ApriForm"), QStringLiteral("itemCalFerri"),
+                    QStringLiteral("&Calcolo Ferri"));
 
     mnuAiuto = menuBar()->addMenu(QStringLiteral("&Aiuto"));
     mnuAiuto->setObjectName(QStringLiteral("mnuAiuto"));
     itemInfo = AggiungiVoce(mnuAiuto, QStringLiteral("itemInfo"), QStringLiteral("&Info Software"));
     QAction *itemQuaranel =
         AggiungiVoce(mnuAiuto, QStringLiteral("itemQuaranel"), QStringLiteral("Info &Quaranel"));
-    AggiungiComando(mnuAiuto, QStringLiteral("Info"), QStringLiteral("Info &Velmora"));
+    AggiungiComando(mnuAiuto, QStringLiteral("Info"), QStringLiteral("itemVelmora"),
+                    QStringLiteral("Info &Velmora"));
 
     for (QAction *voce : senzaComando)
         voce->setEnabled(false);
@@ -215,13 +225,15 @@ void mdiVelmora::CreaBarraStrumenti()
     tlbMdi->setToolButtonStyle(Qt::ToolButtonIconOnly);
     addToolBar(Qt::TopToolBarArea, tlbMdi);
 
-    // Five groups, a separator before each but the first.
+    // Five groups, a separator before each but the first. Each button is
+    // known by its key, whatever the name of the action it shows.
     const QStringList apronoGruppo{QStringLiteral("Pulisci"), QStringLiteral("Stampa"),
                                    QStringLiteral("Info"), QStringLiteral("Esci")};
-    for (QAction *comando : comandi) {
-        if (apronoGruppo.contains(comando->objectName()))
+    for (std::size_t i = 0; i < comandi.size(); ++i) {
+        if (apronoGruppo.contains(ChiaviPulsanti[i]))
             tlbMdi->addSeparator();
-        tlbMdi->addAction(comando);
+        tlbMdi->addAction(comandi[i]);
+        tlbMdi->widgetForAction(comandi[i])->setObjectName(ChiaviPulsanti[i]);
     }
 }
 
@@ -238,9 +250,9 @@ void mdiVelmora::CreaBarraStato()
 
 void mdiVelmora::CollegaComandi()
 {
-    for (QAction *comando : comandi)
-        connect(comando, &QAction::triggered, this,
-                [this, comando] { tlbMdi_ButtonClick(comando); });
+    for (std::size_t i = 0; i < comandi.size(); ++i)
+        connect(comandi[i], &QAction::triggered, this,
+                [this, i] { tlbMdi_ButtonClick(ChiaviPulsanti[i]); });
     connect(itemInfo, &QAction::triggered, this, [] { MostraAbout(); });
 
     // Print failures are reported from the menu and dropped from the
@@ -251,22 +263,29 @@ void mdiVelmora::CollegaComandi()
     connect(pulsanteStampa, &QAbstractButton::released, this, [this] { stampaDallaBarra = false; });
 }
 
-// The outer size is 800 x 600 and the window is centred. Until a window
-// manager has framed it, the frame is unknown and the inner area takes the
-// whole size; AdattaAllaCornice corrects both once the frame is known.
+// The outer size is 800 x 600 and the window is centred, within the
+// screen's available area: on a smaller one the frame takes that area and
+// the workspace scrolls. Until a window manager has framed it, the frame is
+// unknown and the inner area takes the whole size; AdattaAllaCornice
+// corrects both once the frame is known.
 void mdiVelmora::DimensionaECentra(const QMargins &cornice)
 {
     const QSize esterna(PixelDaTwips(LarghezzaTwips), PixelDaTwips(AltezzaTwips));
-    resize(esterna.shrunkBy(cornice).expandedTo(InternaMinima()));
-    if (const QScreen *schermo = screen()) {
-        const QRect geometria = schermo->geometry();
-        move(geometria.topLeft() + PosizioneCentrata(geometria.size(), frameGeometry().size()));
+    const QSize interna = esterna.shrunkBy(cornice).expandedTo(InternaMinima());
+    const QScreen *schermo = screen();
+    if (!schermo) {
+        resize(interna);
+        return;
     }
+    const QRect posto = PostoSulloSchermo(schermo->geometry(), schermo->availableGeometry(),
+                                          interna.grownBy(cornice));
+    resize(posto.size().shrunkBy(cornice));
+    move(posto.topLeft());
 }
 
 // The inner size that shows every child window whole at its place: a thick
-// frame must not push the input window's lower fields out of the workspace,
-// where nothing would bring them back.
+// frame must not make the input window's lower fields scroll on a screen
+// that has room for them.
 QSize mdiVelmora::InternaMinima() const
 {
     QRect figlie;
@@ -298,9 +317,8 @@ void mdiVelmora::AbilitaPulsanti(const InsiemePulsanti &insieme)
         comandi[i]->setEnabled(insieme[i]);
 }
 
-void mdiVelmora::tlbMdi_ButtonClick(QAction *Button)
+void mdiVelmora::tlbMdi_ButtonClick(const QString &chiave)
 {
-    const QString chiave = Button->objectName();
     // A command that fails ends there, without a word.
     try {
         if (chiave == QLatin1String("ApriForm"))

@@ -74,9 +74,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
-    // Runs the command of a toolbar button, or of the menu entry that shares
-    // its action.
-    void tlbMdi_ButtonClick(QAction *Button);
+    // Runs the command of the toolbar button with that key, or of the menu
+    // entry that shares its action.
+    void tlbMdi_ButtonClick(const QString &chiave);
 
 private:
     void CreaComandi();
@@ -89,7 +89,8 @@ private:
     void AdattaAllaCornice();
     QSize InternaMinima() const;
     QAction *AggiungiVoce(QMenu *menu, const QString &nome, const QString &testo);
-    void AggiungiComando(QMenu *menu, const QString &chiave, const QString &testo);
+    void AggiungiComando(QMenu *menu, const QString &chiave, const QString &nome,
+                         const QString &testo);
 
     bool ConfermaStampa();
     QImage RitraiFinestraAttiva(QString &Errore);
