@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build-windows.sh
-"$PWD/scripts/installa-mancanti.sh" xvfb xauth x11-utils
+"$PWD/scripts/installa-mancanti.sh" xvfb xauth x11-utils imagemagick ghostscript
 
 B=$PWD/build-windows
 export WINEPREFIX=$B/wine WINEDEBUG=-all
@@ -32,8 +32,21 @@ cleanup() {
 }
 trap cleanup EXIT
 
+rm -f "$HOME"/PDF/FELTRANOVA*.pdf
 ctest --test-dir "$B" --output-on-failure
 echo "Windows: test programs passed under Wine"
+
+# The page the print test sent through Wine to the PDF queue: its picture, a
+# navy window, fills the page but for the margins, as drawn at its size.
+for pagina in "$HOME"/PDF/FELTRANOVA*.pdf; do
+    [ -f "$pagina" ] || fail "the print test left no page in $HOME/PDF"
+    gs -q -dNOPAUSE -dBATCH -sDEVICE=png16m -r30 -sOutputFile="$work/pagina.png" "$pagina"
+    rm -f "$pagina"
+    quota=$(convert "$work/pagina.png" -fx '(b>0.35 && r<0.2 && g<0.2)?1:0' -format '%[fx:mean]' info:)
+    awk -v q="$quota" 'BEGIN { exit !(q > 0.6) }' ||
+        fail "the printed window covers $quota of the page, not the page less its margins"
+done
+echo "Windows: printed page passed (through Wine's printing to the PDF queue)"
 
 # The worked example from the console, its thirteen figures in Italian form,
 # written into a file by redirection; the console twin hands back the status.

@@ -2,7 +2,8 @@
 // user's default printer, without a dialog. Under Wine that is this
 // machine's CUPS, whose PDF queue (scripts/setup-stampante-pdf.sh) writes
 // into the folder VELMORA_CARTELLA_PDF names: there the page is looked for,
-// whole. Skipped where Windows has no default printer.
+// whole, and left for scripts/test-windows.sh, which looks at the picture
+// on it. Skipped where Windows has no default printer.
 
 #include "LetturaPdf.h"
 #include "RispostaDialoghi.h"
@@ -44,6 +45,11 @@ void tst_StampaWindows::stampaSullaStampantePredefinita()
     finestra.show();
     auto *maschera = new QWidget;
     maschera->setFixedSize(420, 260);
+    // A colour the whole picture shows, to be told from the paper.
+    QPalette tavolozza = maschera->palette();
+    tavolozza.setColor(QPalette::Window, QColor(0, 0, 128));
+    maschera->setPalette(tavolozza);
+    maschera->setAutoFillBackground(true);
     (new QLineEdit(QStringLiteral("12,5"), maschera))->setGeometry(20, 20, 150, 24);
     QMdiSubWindow *cornice = finestra.AggiungiFiglia(maschera);
     cornice->show();
@@ -93,7 +99,6 @@ void tst_StampaWindows::stampaSullaStampantePredefinita()
         return !stampato.isEmpty();
     };
     QTRY_VERIFY_WITH_TIMEOUT(Trova(), 60000);
-    QFile::remove(stampato);
 }
 
 QTEST_MAIN(tst_StampaWindows)

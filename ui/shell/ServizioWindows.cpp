@@ -78,8 +78,12 @@ bool ServizioWindows::InviaPagina(const StampanteTrovata &Stampante, const QImag
     // The painter starts at the corner of the printable area, inside the margins.
     const QRectF area(QPointF(0, 0),
                       stampante.pageLayout().paintRectPixels(stampante.resolution()).size());
+    // Pixel for pixel into the rectangle: the printer's engine would scale a
+    // picture drawn at a density of its own once more.
+    QImage pagina = videata;
+    pagina.setDevicePixelRatio(1);
     pittore.setRenderHint(QPainter::SmoothPixmapTransform);
-    pittore.drawImage(AdattaImmagine(videata.size(), area), videata);
+    pittore.drawImage(AdattaImmagine(pagina.size(), area), pagina);
     if (!pittore.end()) {
         Errore = QStringLiteral("la pagina non è arrivata alla stampante «%1» (%2)")
                      .arg(Stampante.Nome, MotivoSistema());
