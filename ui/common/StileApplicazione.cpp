@@ -16,7 +16,7 @@ namespace {
 QByteArray ContenutoTavolozza(const QPalette &tavolozza)
 {
     QByteArray contenuto;
-    contenuto.reserve(QPalette::NColorGroups * QPalette::NColorRoles * 9);
+    contenuto.reserve(int(QPalette::NColorGroups) * int(QPalette::NColorRoles) * 9);
     for (int gruppo = 0; gruppo < QPalette::NColorGroups; ++gruppo) {
         for (int ruolo = 0; ruolo < QPalette::NColorRoles; ++ruolo) {
             const QBrush &pennello =
