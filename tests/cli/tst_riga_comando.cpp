@@ -43,17 +43,25 @@ void PreparaProcesso(QProcess &processo, const QString &locale)
 Esito Esegui(const QStringList &argomenti, const QString &locale = QStringLiteral("it_IT.UTF-8"),
              QProcess::ProcessChannelMode canali = QProcess::SeparateChannels)
 {
-    QProcess processo;
-    PreparaProcesso(processo, locale);
-    processo.setProcessChannelMode(canali);
-    processo.start(QStringLiteral(PROGRAMMA), argomenti);
     Esito esito;
-    if (!processo.waitForFinished(30000) || processo.exitStatus() != QProcess::NormalExit)
-        return esito;
-    esito.stato = processo.exitCode();
-    esito.grezza = processo.readAllStandardOutput();
-    esito.uscita = QString::fromUtf8(esito.grezza);
-    esito.errori = QString::fromUtf8(processo.readAllStandardError());
+    // Wine, where the Windows tests run, now and then fails to start a
+    // process on a loaded machine: a second try tells that from the program.
+    const int tentativi = QSysInfo::productType() == u"windows" ? 2 : 1;
+    for (int tentativo = 1; tentativo <= tentativi; ++tentativo) {
+        QProcess processo;
+        PreparaProcesso(processo, locale);
+        processo.setProcessChannelMode(canali);
+        processo.start(QStringLiteral(PROGRAMMA), argomenti);
+        if (processo.waitForFinished(30000) && processo.exitStatus() == QProcess::NormalExit) {
+            esito.stato = processo.exitCode();
+            esito.grezza = processo.readAllStandardOutput();
+            esito.uscita = QString::fromUtf8(esito.grezza);
+            esito.errori = QString::fromUtf8(processo.readAllStandardError());
+            return esito;
+        }
+        qWarning("the program did not end normally (try %d): %s, exit code %d", tentativo,
+                 qPrintable(processo.errorString()), processo.exitCode());
+    }
     return esito;
 }
 

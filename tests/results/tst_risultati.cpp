@@ -9,6 +9,7 @@
 #include "common/ElementiGrafici.h"
 #include "results/frmOutPut2.h"
 
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMdiArea>
@@ -234,6 +235,11 @@ void tst_Risultati::comandi()
     QCOMPARE(pulsante->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
     QCOMPARE(pulsante->iconSize(), QSize(32, 32));
     QCOMPARE(pulsante->font().family(), QStringLiteral("Arial Narrow"));
+    // Drawn narrow, whether the system has the face or not.
+    QFont largo = pulsante->font();
+    largo.setFamily(QStringLiteral("Arial"));
+    QVERIFY(QFontMetricsF(pulsante->font()).horizontalAdvance(pulsante->text()) <
+            0.9 * QFontMetricsF(largo).horizontalAdvance(pulsante->text()));
 
     QSignalSpy stampa(o.f.data(), &frmOutPut2::StampaRichiesta);
     QSignalSpy modifica(o.f.data(), &frmOutPut2::ModificaRichiesta);
