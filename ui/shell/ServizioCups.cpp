@@ -6,7 +6,12 @@
 
 #include <cups/cups.h>
 
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <iterator>
+#include <system_error>
 
 // The print system of Linux: the CUPS server, asked directly. Qt says neither
 // whether a queue takes jobs nor whether a job was taken, and waits minutes
@@ -25,18 +30,50 @@ QString MotivoCups(const char *testo)
     return motivo;
 }
 
+// Whether nothing listens at the server's address, as when the server is
+// stopped: CUPS then says "host is down", as for a server out of reach. Only
+// a server on this machine is tried, where the answer comes at once.
+bool ServerSpento(const char *server, int porta)
+{
+    http_addrlist_t *indirizzi =
+        httpAddrGetList(server, AF_UNSPEC, QByteArray::number(porta).constData());
+    int rifiutate = 0;
+    bool altro = false;
+    for (const http_addrlist_t *indirizzo = indirizzi; indirizzo && !altro;
+         indirizzo = indirizzo->next) {
+        // An address of a kind this machine lacks, such as IPv6, is no answer.
+        const int presa = ::socket(indirizzo->addr.addr.sa_family, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (presa < 0)
+            continue;
+        altro = !httpAddrLocalhost(&indirizzo->addr) ||
+                ::connect(presa, &indirizzo->addr.addr,
+                          socklen_t(httpAddrLength(&indirizzo->addr))) == 0 ||
+                (errno != ECONNREFUSED && errno != ENOENT);
+        rifiutate += !altro;
+        ::close(presa);
+    }
+    httpAddrFreeList(indirizzi);
+    return rifiutate > 0 && !altro;
+}
+
 // A connection of its own to the CUPS server, which gives up once an answer
-// has been awaited for the time allowed instead of the library's two minutes.
+// has been awaited for the time allowed instead of the library's two minutes,
+// and as soon as it is told to stop.
 class ConnessioneCups {
 public:
-    explicit ConnessioneCups(std::chrono::milliseconds attesa)
+    explicit ConnessioneCups(std::chrono::milliseconds attesa, std::stop_token fine = {})
         : server(QString::fromLocal8Bit(cupsServer()))
         , porta(ippPort())
+        , scadenza(std::chrono::steady_clock::now() + attesa)
+        , fine(std::move(fine))
     {
         http = httpConnect2(cupsServer(), porta, nullptr, AF_UNSPEC, cupsEncryption(), 1,
                             int(attesa.count()), nullptr);
+        // The library asks again at each step whether to go on waiting.
+        constexpr std::chrono::milliseconds passo(200);
         if (http)
-            httpSetTimeout(http, attesa.count() / 1000.0, &ConnessioneCups::Scaduta, this);
+            httpSetTimeout(http, std::min(attesa, passo).count() / 1000.0,
+                           &ConnessioneCups::Attendi, this);
     }
     ~ConnessioneCups()
     {
@@ -52,21 +89,42 @@ public:
     QString Errore() const
     {
         if (!http) {
+            if (ServerSpento(cupsServer(), porta))
+                return QStringLiteral("il server di stampa %1 non è in funzione "
+                                      "(connessione rifiutata)")
+                    .arg(Server());
             return QStringLiteral("il server di stampa %1 non è raggiungibile (%2)")
                 .arg(Server(), MotivoCups(cupsLastErrorString()));
         }
-        if (scaduta)
+        if (fermata)
+            return QStringLiteral("la stampa è stata interrotta");
+        const int errore = httpError(http);
+        if (scaduta || errore == ETIMEDOUT)
             return QStringLiteral("il server di stampa %1 non risponde").arg(Server());
+        if (errore == ECONNRESET || errore == EPIPE)
+            return QStringLiteral("il server di stampa %1 ha interrotto la connessione")
+                .arg(Server());
+        if (errore != 0)
+            return QStringLiteral("la connessione con il server di stampa %1 si è interrotta (%2)")
+                .arg(Server(), MotivoCups(std::generic_category().message(errore).c_str()));
         return MotivoCups(cupsLastErrorString());
     }
 
     bool Scaduta() const { return scaduta; }
 
+    // Whether the last request was cut short, whatever the library answered:
+    // it may report a job as taken when the connection broke under its page.
+    bool Interrotta() const { return !http || scaduta || fermata || httpError(http) != 0; }
+
 private:
-    static int Scaduta(http_t *, void *dati)
+    static int Attendi(http_t *, void *dati)
     {
-        static_cast<ConnessioneCups *>(dati)->scaduta = true;
-        return 0; // give up the request
+        auto *connessione = static_cast<ConnessioneCups *>(dati);
+        if (connessione->fine.stop_requested())
+            connessione->fermata = true;
+        else if (std::chrono::steady_clock::now() >= connessione->scadenza)
+            connessione->scaduta = true;
+        return !connessione->fermata && !connessione->scaduta; // 0 gives up the request
     }
 
     QString Server() const
@@ -78,8 +136,11 @@ private:
 
     QString server;
     int porta;
+    std::chrono::steady_clock::time_point scadenza;
+    std::stop_token fine;
     http_t *http = nullptr;
     bool scaduta = false;
+    bool fermata = false;
 };
 
 // What the printer says of itself: why it is stopped or refuses jobs, if the
@@ -139,6 +200,24 @@ AttributiStampante LeggiAttributi(http_t *http, const char *indirizzo)
     return attributi;
 }
 
+// Whether the server knows the queue, as far as it answers.
+bool CodaEsiste(http_t *http, const QString &nome)
+{
+    cups_dest_t *destinazione = cupsGetNamedDest(http, nome.toLocal8Bit().constData(), nullptr);
+    const bool esiste = destinazione || cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND;
+    cupsFreeDests(destinazione ? 1 : 0, destinazione);
+    return esiste;
+}
+
+// An empty or unwanted job left behind is taken off the queue, where the
+// server still answers.
+void AnnullaLavoro(const QString &coda, int lavoro)
+{
+    const ConnessioneCups connessione(std::chrono::seconds(2));
+    if (connessione.Http())
+        cupsCancelJob2(connessione.Http(), coda.toLocal8Bit().constData(), lavoro, 0);
+}
+
 } // namespace
 
 // The system's CUPS server, as the environment and the user's settings name
@@ -146,15 +225,15 @@ AttributiStampante LeggiAttributi(http_t *http, const char *indirizzo)
 class ServizioCups : public ServizioStampa {
 public:
     bool TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore,
-                          std::chrono::milliseconds attesa) override;
+                          std::chrono::milliseconds attesa, std::stop_token fine) override;
     bool InviaPagina(const StampanteTrovata &Stampante, const QImage &videata, QString &Errore,
-                     std::chrono::milliseconds attesa) override;
+                     std::chrono::milliseconds attesa, std::stop_token fine) override;
 };
 
 bool ServizioCups::TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore,
-                                    std::chrono::milliseconds attesa)
+                                    std::chrono::milliseconds attesa, std::stop_token fine)
 {
-    ConnessioneCups connessione(attesa);
+    ConnessioneCups connessione(attesa, std::move(fine));
     if (!connessione.Http()) {
         Errore = connessione.Errore();
         return false;
@@ -162,9 +241,15 @@ bool ServizioCups::TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore
     cups_dest_t *destinazione = cupsGetNamedDest(connessione.Http(), nullptr, nullptr);
     if (!destinazione) {
         // CUPS says "not found" for a lookup it gave up as well.
-        Errore = !connessione.Scaduta() && cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND
-                     ? QStringLiteral("non è impostata una stampante predefinita")
-                     : connessione.Errore();
+        if (connessione.Interrotta() || cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND) {
+            Errore = connessione.Errore();
+        } else if (const char *nome = cupsGetDefault2(connessione.Http());
+                   nome && !connessione.Interrotta()) {
+            Errore = QStringLiteral("la stampante predefinita «%1» non esiste")
+                         .arg(QString::fromLocal8Bit(nome));
+        } else {
+            Errore = QStringLiteral("non è impostata una stampante predefinita");
+        }
         return false;
     }
     Stampante.Nome = QString::fromLocal8Bit(destinazione->name);
@@ -187,7 +272,8 @@ bool ServizioCups::TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore
 }
 
 bool ServizioCups::InviaPagina(const StampanteTrovata &Stampante, const QImage &videata,
-                               QString &Errore, std::chrono::milliseconds attesa)
+                               QString &Errore, std::chrono::milliseconds attesa,
+                               std::stop_token fine)
 {
     // The library sends a file by its name; this one goes with the object,
     // whichever way the call ends.
@@ -204,7 +290,7 @@ bool ServizioCups::InviaPagina(const StampanteTrovata &Stampante, const QImage &
                      .arg(pagina.fileName(), pagina.errorString());
         return false;
     }
-    ConnessioneCups connessione(attesa);
+    ConnessioneCups connessione(attesa, fine);
     if (!connessione.Http()) {
         Errore = connessione.Errore();
         return false;
@@ -212,11 +298,21 @@ bool ServizioCups::InviaPagina(const StampanteTrovata &Stampante, const QImage &
     const int lavoro = cupsPrintFile2(connessione.Http(), Stampante.Nome.toLocal8Bit().constData(),
                                       QFile::encodeName(pagina.fileName()).constData(),
                                       NomeLavoroStampa.toUtf8().constData(), 0, nullptr);
-    if (lavoro == 0) {
+    // The server answers the last part of the page only once it holds it all.
+    const bool consegnata =
+        lavoro > 0 && !connessione.Interrotta() && cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
+    if (consegnata && !fine.stop_requested())
+        return true;
+    if (consegnata)
+        Errore = QStringLiteral("la stampa è stata interrotta");
+    else if (lavoro == 0 && !connessione.Interrotta() &&
+             !CodaEsiste(connessione.Http(), Stampante.Nome))
+        Errore = QStringLiteral("la stampante «%1» non esiste più").arg(Stampante.Nome);
+    else
         Errore = connessione.Errore();
-        return false;
-    }
-    return true;
+    if (lavoro > 0)
+        AnnullaLavoro(Stampante.Nome, lavoro);
+    return false;
 }
 
 std::shared_ptr<ServizioStampa> ServizioStampaSistema()
