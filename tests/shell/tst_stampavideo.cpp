@@ -21,6 +21,7 @@
 #endif
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -94,6 +95,7 @@ private slots:
     void stampaLaFinestraAlSi();
     void fallimenti_data();
     void fallimenti();
+    void unAvvisoAllaVolta();
 
 private:
     // Main window with one child window showing, the open set applied,
@@ -437,6 +439,38 @@ void tst_StampaVideo::fallimenti()
     QVERIFY(finestra->isVisible());
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(!QApplication::overrideCursor());
+}
+
+void tst_StampaVideo::unAvvisoAllaVolta()
+{
+    // Three printouts that fail together, the first failure still showing
+    // as the others come: one box.
+    finta = std::make_shared<StampanteFinta>(Risposta::Tace);
+    CreaFinestra(finta, QSize(420, 260), 1s);
+    QSignalSpy conclusa(finestra.data(), &mdiVelmora::StampaConclusa);
+    {
+        RispostaDialoghi domande({QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Yes});
+        for (int i = 0; i < 3; ++i)
+            finestra->StampaVideo();
+        QCOMPARE(domande.visti.size(), 3);
+    }
+
+    // The box is closed once all three have ended, so that any other would
+    // have been stacked on it.
+    const AvvisiAttesi attesi;
+    QStringList avvisi;
+    QTimer chiusura;
+    connect(&chiusura, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (box && box->isVisible() && !finestra->StampaInCorso()) {
+            avvisi << box->text();
+            box->accept();
+        }
+    });
+    chiusura.start(5);
+    QTRY_COMPARE_WITH_TIMEOUT(conclusa.count(), 3, 30000);
+    QCOMPARE(avvisi, QStringList(QStringLiteral(
+                         "Stampa non riuscita: il server di stampa non ha risposto in 1 s.")));
 }
 
 QTEST_MAIN(tst_StampaVideo)
