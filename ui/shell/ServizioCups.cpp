@@ -1,14 +1,13 @@
 #include "Stampa.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryFile>
+#include <QBuffer>
 
 #include <cups/cups.h>
 
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <iterator>
 #include <system_error>
@@ -209,11 +208,28 @@ bool CodaEsiste(http_t *http, const QString &nome)
     return esiste;
 }
 
+// The page as the job's one document. True once the server has answered the
+// end of it, which it does only when it holds the whole.
+bool MandaDocumento(http_t *http, const QByteArray &coda, int lavoro, const QByteArray &pdf)
+{
+    if (cupsStartDocument(http, coda.constData(), lavoro, nullptr, CUPS_FORMAT_PDF, 1) !=
+        HTTP_STATUS_CONTINUE)
+        return false;
+    constexpr qsizetype blocco = 64 * 1024;
+    for (qsizetype inizio = 0; inizio < pdf.size(); inizio += blocco) {
+        const auto misura = std::size_t(std::min(blocco, pdf.size() - inizio));
+        if (cupsWriteRequestData(http, pdf.constData() + inizio, misura) != HTTP_STATUS_CONTINUE)
+            return false;
+    }
+    return cupsFinishDocument(http, coda.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE;
+}
+
 // An empty or unwanted job left behind is taken off the queue, where the
 // server still answers.
 void AnnullaLavoro(const QString &coda, int lavoro)
 {
-    const ConnessioneCups connessione(std::chrono::seconds(2));
+    // Briefly: it may run as the program quits.
+    const ConnessioneCups connessione(std::chrono::seconds(1));
     if (connessione.Http())
         cupsCancelJob2(connessione.Http(), coda.toLocal8Bit().constData(), lavoro, 0);
 }
@@ -275,43 +291,34 @@ bool ServizioCups::InviaPagina(const StampanteTrovata &Stampante, const QImage &
                                QString &Errore, std::chrono::milliseconds attesa,
                                std::stop_token fine)
 {
-    // The library sends a file by its name; this one goes with the object,
-    // whichever way the call ends.
-    QTemporaryFile pagina(QDir::tempPath() + QStringLiteral("/videata-XXXXXX.pdf"));
-    if (!pagina.open()) {
-        Errore = QStringLiteral("la pagina non si può scrivere in %1 (%2)")
-                     .arg(QDir::tempPath(), pagina.errorString());
-        return false;
-    }
+    // Kept in memory and sent from there: no file is left behind however
+    // the call ends.
+    QBuffer pagina;
+    pagina.open(QIODevice::WriteOnly);
     if (!ScriviPaginaPdf(videata, Stampante.Carta, pagina, Errore))
         return false;
-    if (!pagina.flush()) {
-        Errore = QStringLiteral("la pagina non si può scrivere in %1 (%2)")
-                     .arg(pagina.fileName(), pagina.errorString());
-        return false;
-    }
     ConnessioneCups connessione(attesa, fine);
     if (!connessione.Http()) {
         Errore = connessione.Errore();
         return false;
     }
-    const int lavoro = cupsPrintFile2(connessione.Http(), Stampante.Nome.toLocal8Bit().constData(),
-                                      QFile::encodeName(pagina.fileName()).constData(),
-                                      NomeLavoroStampa.toUtf8().constData(), 0, nullptr);
-    // The server answers the last part of the page only once it holds it all.
-    const bool consegnata =
-        lavoro > 0 && !connessione.Interrotta() && cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
+    const QByteArray coda = Stampante.Nome.toLocal8Bit();
+    const int lavoro = cupsCreateJob(connessione.Http(), coda.constData(),
+                                     NomeLavoroStampa.toUtf8().constData(), 0, nullptr);
+    if (lavoro == 0) {
+        Errore = !connessione.Interrotta() && !CodaEsiste(connessione.Http(), Stampante.Nome)
+                     ? QStringLiteral("la stampante «%1» non esiste più").arg(Stampante.Nome)
+                     : connessione.Errore();
+        return false;
+    }
+    // The library may report the page as taken when the connection broke
+    // under it: the connection has the last word.
+    const bool consegnata = MandaDocumento(connessione.Http(), coda, lavoro, pagina.data()) &&
+                            !connessione.Interrotta();
     if (consegnata && !fine.stop_requested())
         return true;
-    if (consegnata)
-        Errore = QStringLiteral("la stampa è stata interrotta");
-    else if (lavoro == 0 && !connessione.Interrotta() &&
-             !CodaEsiste(connessione.Http(), Stampante.Nome))
-        Errore = QStringLiteral("la stampante «%1» non esiste più").arg(Stampante.Nome);
-    else
-        Errore = connessione.Errore();
-    if (lavoro > 0)
-        AnnullaLavoro(Stampante.Nome, lavoro);
+    Errore = consegnata ? QStringLiteral("la stampa è stata interrotta") : connessione.Errore();
+    AnnullaLavoro(Stampante.Nome, lavoro);
     return false;
 }
 
