@@ -203,7 +203,7 @@ void LavoroStampa::Stampa(std::stop_token fine, std::shared_ptr<ServizioStampa> 
                           std::chrono::steady_clock::time_point scadenza)
 {
     QString errore;
-    bool stampata = Protetta(
+    const bool stampata = Protetta(
         [&] {
             StampanteTrovata stampante;
             if (!servizio->TrovaPredefinita(stampante, errore, TempoServizio(scadenza), fine))
@@ -235,11 +235,14 @@ void LavoroStampa::TempoScaduto()
     }
 }
 
-// The thread's last word: the job goes now, and the thread with it.
+// The thread's last word.
 void LavoroStampa::FineFilo(bool stampata, const QString &errore)
 {
-    Concludi(stampata, errore);
-    deleteLater();
+    filoFinito = true;
+    if (!concluso)
+        Concludi(stampata, errore);
+    else if (!annunciando)
+        deleteLater();
 }
 
 void LavoroStampa::Concludi(bool stampata, const QString &errore)
@@ -251,5 +254,11 @@ void LavoroStampa::Concludi(bool stampata, const QString &errore)
     // A page not yet sent is not sent, and one on its way is withdrawn.
     filo.request_stop();
     clessidra.Rilascia();
+    annunciando = true;
     emit Concluso(stampata, errore);
+    annunciando = false;
+    // The job goes once its thread has ended as well; not while the signal's
+    // receivers, which may show a message box meanwhile, are still at work.
+    if (filoFinito)
+        deleteLater();
 }

@@ -119,5 +119,7 @@ private:
     QTimer scadenza;
     Clessidra clessidra; // from the answer until the printout ends
     bool concluso = false;
-    std::jthread filo; // last: stopped and joined before the rest goes
+    bool annunciando = false; // Concluso is being emitted
+    bool filoFinito = false;  // the thread has given its result
+    std::jthread filo;        // last: stopped and joined before the rest goes
 };
