@@ -146,16 +146,20 @@ private:
     QTcpServer ascolto;
 };
 
-// The print system of this machine, with the queue taken away between the
-// lookup and the page.
-class CodaTolta : public ServizioStampa {
+// The print system of this machine, with the test queue changed by a
+// command between the lookup and the page.
+class CodaCambiata : public ServizioStampa {
 public:
+    explicit CodaCambiata(const QString &comando)
+        : comando(comando.toLocal8Bit() + ' ' + CodaDiProva.toLocal8Bit())
+    {
+    }
+
     bool TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore,
                           std::chrono::milliseconds attesa, std::stop_token fine) override
     {
         const bool trovata = sistema->TrovaPredefinita(Stampante, Errore, attesa, fine);
-        const QByteArray togli = "lpadmin -x " + CodaDiProva.toLocal8Bit();
-        return std::system(togli.constData()) == 0 && trovata;
+        return std::system(comando.constData()) == 0 && trovata;
     }
     bool InviaPagina(const StampanteTrovata &Stampante, const QImage &videata, QString &Errore,
                      std::chrono::milliseconds attesa, std::stop_token fine) override
@@ -164,6 +168,7 @@ public:
     }
 
 private:
+    QByteArray comando;
     std::shared_ptr<ServizioStampa> sistema = ServizioStampaSistema();
 };
 
@@ -317,9 +322,14 @@ void tst_StampaCups::codaOServerCheNonPrende_data()
                                                        << "reset" << cadutoSulFoglio;
     QTest::newRow("server silent once the page goes") << "cupsdisable"
                                                       << "silenzio" << mutoSulFoglio;
+    // The queue changes between the lookup and the page.
     QTest::newRow("queue removed before the page")
         << "cupsdisable"
-        << "tolta" << QStringLiteral("la stampante «%1» non esiste più").arg(CodaDiProva);
+        << "lpadmin -x" << QStringLiteral("la stampante «%1» non esiste più").arg(CodaDiProva);
+    // The server's own words, in the language it chooses.
+    QTest::newRow("queue refusing jobs before the page")
+        << "cupsdisable"
+        << "cupsreject" << QStringLiteral(".*\\b%1\\b.*").arg(CodaDiProva);
     QTest::newRow("default printer that does not exist")
         << "cupsdisable"
         << "inesistente" << QStringLiteral("la stampante predefinita «NonEsiste» non esiste");
@@ -342,8 +352,8 @@ void tst_StampaCups::codaOServerCheNonPrende()
         QVERIFY(server->Avvia());
         qputenv("CUPS_SERVER", server->Indirizzo());
         finestra->ImpostaServizioStampa(ServizioStampaSistema(), std::chrono::seconds(4));
-    } else if (guasto == u"tolta") {
-        finestra->ImpostaServizioStampa(std::make_shared<CodaTolta>());
+    } else if (guasto == u"lpadmin -x" || guasto == u"cupsreject") {
+        finestra->ImpostaServizioStampa(std::make_shared<CodaCambiata>(guasto));
     } else if (guasto == u"inesistente") {
         qputenv("PRINTER", "NonEsiste");
     }

@@ -68,7 +68,8 @@ public:
     {
         http = httpConnect2(cupsServer(), porta, nullptr, AF_UNSPEC, cupsEncryption(), 1,
                             int(attesa.count()), nullptr);
-        // The library asks again at each step whether to go on waiting.
+        // The library asks at every pause whether to go on waiting: short
+        // pauses let a stop be heard at once.
         constexpr std::chrono::milliseconds passo(200);
         if (http)
             httpSetTimeout(http, std::min(attesa, passo).count() / 1000.0,
@@ -108,8 +109,6 @@ public:
                 .arg(Server(), MotivoCups(std::generic_category().message(errore).c_str()));
         return MotivoCups(cupsLastErrorString());
     }
-
-    bool Scaduta() const { return scaduta; }
 
     // Whether the last request was cut short, whatever the library answered:
     // it may report a job as taken when the connection broke under its page.
@@ -297,6 +296,10 @@ bool ServizioCups::InviaPagina(const StampanteTrovata &Stampante, const QImage &
     pagina.open(QIODevice::WriteOnly);
     if (!ScriviPaginaPdf(videata, Stampante.Carta, pagina, Errore))
         return false;
+    if (fine.stop_requested()) {
+        Errore = QStringLiteral("la stampa è stata interrotta");
+        return false;
+    }
     ConnessioneCups connessione(attesa, fine);
     if (!connessione.Http()) {
         Errore = connessione.Errore();
@@ -306,9 +309,11 @@ bool ServizioCups::InviaPagina(const StampanteTrovata &Stampante, const QImage &
     const int lavoro = cupsCreateJob(connessione.Http(), coda.constData(),
                                      NomeLavoroStampa.toUtf8().constData(), 0, nullptr);
     if (lavoro == 0) {
+        // Read before the question below replaces it.
+        const QString motivo = connessione.Errore();
         Errore = !connessione.Interrotta() && !CodaEsiste(connessione.Http(), Stampante.Nome)
                      ? QStringLiteral("la stampante «%1» non esiste più").arg(Stampante.Nome)
-                     : connessione.Errore();
+                     : motivo;
         return false;
     }
     // The library may report the page as taken when the connection broke
