@@ -8,8 +8,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <iterator>
+#include <stop_token>
 #include <system_error>
 
 // The print system of Linux: the CUPS server, asked directly. Qt says neither
@@ -66,8 +68,11 @@ public:
         , scadenza(std::chrono::steady_clock::now() + attesa)
         , fine(std::move(fine))
     {
-        http = httpConnect2(cupsServer(), porta, nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                            int(attesa.count()), nullptr);
+        {
+            const std::stop_callback<Annulla> ascolto(this->fine, Annulla{&annullata});
+            http = httpConnect2(cupsServer(), porta, nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                int(attesa.count()), &annullata);
+        }
         // The library asks at every pause whether to go on waiting: short
         // pauses let a stop be heard at once.
         constexpr std::chrono::milliseconds passo(200);
@@ -115,6 +120,12 @@ public:
     bool Interrotta() const { return !http || scaduta || fermata || httpError(http) != 0; }
 
 private:
+    // Sets the flag the library reads, between its tries, while it connects.
+    struct Annulla {
+        int *annullata;
+        void operator()() const { std::atomic_ref(*annullata).store(1); }
+    };
+
     static int Attendi(http_t *, void *dati)
     {
         auto *connessione = static_cast<ConnessioneCups *>(dati);
@@ -136,6 +147,7 @@ private:
     int porta;
     std::chrono::steady_clock::time_point scadenza;
     std::stop_token fine;
+    int annullata = 0;
     http_t *http = nullptr;
     bool scaduta = false;
     bool fermata = false;
