@@ -112,12 +112,17 @@ public:
         if (errore != 0)
             return QStringLiteral("la connessione con il server di stampa %1 si è interrotta (%2)")
                 .arg(Server(), MotivoCups(std::generic_category().message(errore).c_str()));
+        if (rotta)
+            return QStringLiteral("la connessione con il server di stampa %1 si è interrotta")
+                .arg(Server());
         return MotivoCups(cupsLastErrorString());
     }
 
     // Whether the last request was cut short, whatever the library answered:
     // it may report a job as taken when the connection broke under its page.
-    bool Interrotta() const { return !http || scaduta || fermata || httpError(http) != 0; }
+    bool Interrotta() const { return !http || scaduta || fermata || rotta || httpError(http) != 0; }
+
+    void SegnaRotta() { rotta = true; }
 
 private:
     // Sets the flag the library reads, between its tries, while it connects.
@@ -151,6 +156,7 @@ private:
     http_t *http = nullptr;
     bool scaduta = false;
     bool fermata = false;
+    bool rotta = false;
 };
 
 // What the printer says of itself: why it is stopped or refuses jobs, if the
@@ -221,18 +227,25 @@ bool CodaEsiste(http_t *http, const QString &nome)
 
 // The page as the job's one document. True once the server has answered the
 // end of it, which it does only when it holds the whole.
-bool MandaDocumento(http_t *http, const QByteArray &coda, int lavoro, const QByteArray &pdf)
+bool MandaDocumento(ConnessioneCups &connessione, const QByteArray &coda, int lavoro,
+                    const QByteArray &pdf)
 {
-    if (cupsStartDocument(http, coda.constData(), lavoro, nullptr, CUPS_FORMAT_PDF, 1) !=
-        HTTP_STATUS_CONTINUE)
-        return false;
+    http_t *http = connessione.Http();
+    http_status_t stato =
+        cupsStartDocument(http, coda.constData(), lavoro, nullptr, CUPS_FORMAT_PDF, 1);
     constexpr qsizetype blocco = 64 * 1024;
-    for (qsizetype inizio = 0; inizio < pdf.size(); inizio += blocco) {
+    for (qsizetype inizio = 0; stato == HTTP_STATUS_CONTINUE && inizio < pdf.size();
+         inizio += blocco) {
         const auto misura = std::size_t(std::min(blocco, pdf.size() - inizio));
-        if (cupsWriteRequestData(http, pdf.constData() + inizio, misura) != HTTP_STATUS_CONTINUE)
-            return false;
+        stato = cupsWriteRequestData(http, pdf.constData() + inizio, misura);
     }
-    return cupsFinishDocument(http, coda.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE;
+    if (stato == HTTP_STATUS_CONTINUE &&
+        cupsFinishDocument(http, coda.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE)
+        return true;
+    // The library may lose why the connection broke, but not that it did.
+    if (stato == HTTP_STATUS_ERROR || httpGetStatus(http) == HTTP_STATUS_ERROR)
+        connessione.SegnaRotta();
+    return false;
 }
 
 // An empty or unwanted job left behind is taken off the queue, where the
@@ -330,8 +343,8 @@ bool ServizioCups::InviaPagina(const StampanteTrovata &Stampante, const QImage &
     }
     // The library may report the page as taken when the connection broke
     // under it: the connection has the last word.
-    const bool consegnata = MandaDocumento(connessione.Http(), coda, lavoro, pagina.data()) &&
-                            !connessione.Interrotta();
+    const bool consegnata =
+        MandaDocumento(connessione, coda, lavoro, pagina.data()) && !connessione.Interrotta();
     if (consegnata && !fine.stop_requested())
         return true;
     Errore = consegnata ? QStringLiteral("la stampa è stata interrotta") : connessione.Errore();
