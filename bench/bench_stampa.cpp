@@ -39,8 +39,8 @@ namespace {
 // Takes every page as soon as it is written, as the print server would.
 class StampanteImmediata : public ServizioStampa {
 public:
-    bool TrovaPredefinita(StampanteTrovata &Stampante, QString &,
-                          std::chrono::milliseconds) override
+    bool TrovaPredefinita(StampanteTrovata &Stampante, QString &, std::chrono::milliseconds,
+                          std::stop_token) override
     {
         Stampante.Nome = QStringLiteral("Immediata");
         Stampante.Carta = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
@@ -48,7 +48,7 @@ public:
         return true;
     }
     bool InviaPagina(const StampanteTrovata &Stampante, const QImage &videata, QString &Errore,
-                     std::chrono::milliseconds) override
+                     std::chrono::milliseconds, std::stop_token) override
     {
         QBuffer pagina;
         pagina.open(QIODevice::WriteOnly);

@@ -86,15 +86,15 @@ void DigitaTasti(QWidget *destinatario, const QString &testo)
 // in five. Called from the printing threads.
 class StampaFinta : public ServizioStampa {
 public:
-    bool TrovaPredefinita(StampanteTrovata &Stampante, QString &,
-                          std::chrono::milliseconds) override
+    bool TrovaPredefinita(StampanteTrovata &Stampante, QString &, std::chrono::milliseconds,
+                          std::stop_token) override
     {
         Stampante.Nome = QStringLiteral("Finta");
         return true;
     }
 
     bool InviaPagina(const StampanteTrovata &, const QImage &, QString &Errore,
-                     std::chrono::milliseconds) override
+                     std::chrono::milliseconds, std::stop_token) override
     {
         if (++chiamate % 5 == 0) {
             Errore = QStringLiteral("carta esaurita");

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <stdexcept>
@@ -13,7 +14,7 @@
 // A print system for tests, called from the printing threads as the real one
 // is. It finds a printer "Finta" with the given paper and keeps each PDF it
 // is given, as a PDF page; the lookup and the sending can each refuse with a reason, throw,
-// or keep silent until Libera.
+// or keep silent until Libera or until told to stop. Counts the calls under way.
 class StampanteFinta : public ServizioStampa {
 public:
     enum class Risposta { Accetta, Rifiuta, Lancia, Tace };
@@ -25,10 +26,10 @@ public:
     {
     }
 
-    bool TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore,
-                          std::chrono::milliseconds) override
+    bool TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore, std::chrono::milliseconds,
+                          std::stop_token fine) override
     {
-        if (!Rispondi(ricerca, Errore))
+        if (!Rispondi(ricerca, Errore, fine))
             return false;
         Stampante.Nome = QStringLiteral("Finta");
         Stampante.Carta = carta;
@@ -36,9 +37,10 @@ public:
     }
 
     bool InviaPagina(const StampanteTrovata &Stampante, const QImage &videata, QString &Errore,
-                     std::chrono::milliseconds) override
+                     std::chrono::milliseconds, std::stop_token fine) override
     {
-        if (!Rispondi(invio, Errore))
+        const InCorso chiamata(inCorso);
+        if (!Rispondi(invio, Errore, fine))
             return false;
         QBuffer pagina;
         pagina.open(QIODevice::WriteOnly);
@@ -57,6 +59,9 @@ public:
         sveglia.notify_all();
     }
 
+    // The calls that have begun and not yet returned.
+    int Chiamate() const { return inCorso; }
+
     QList<QByteArray> Pdf() const
     {
         const std::lock_guard blocco(mutex);
@@ -68,7 +73,17 @@ public:
                       QPageLayout::Millimeter};
 
 private:
-    bool Rispondi(Risposta risposta, QString &Errore)
+    struct InCorso {
+        explicit InCorso(std::atomic<int> &contatore)
+            : contatore(contatore)
+        {
+            ++contatore;
+        }
+        ~InCorso() { --contatore; }
+        std::atomic<int> &contatore;
+    };
+
+    bool Rispondi(Risposta risposta, QString &Errore, std::stop_token fine)
     {
         switch (risposta) {
         case Risposta::Accetta:
@@ -80,7 +95,10 @@ private:
             throw std::runtime_error("memoria esaurita");
         case Risposta::Tace: {
             std::unique_lock blocco(mutex);
-            sveglia.wait(blocco, [this] { return liberata; });
+            if (!sveglia.wait(blocco, fine, [this] { return liberata; })) {
+                Errore = QStringLiteral("fermata");
+                return false;
+            }
             return true;
         }
         }
@@ -90,7 +108,8 @@ private:
     Risposta ricerca;
     Risposta invio;
     mutable std::mutex mutex;
-    std::condition_variable sveglia;
+    std::condition_variable_any sveglia;
     bool liberata = false;
     QList<QByteArray> pdf;
+    std::atomic<int> inCorso = 0;
 };

@@ -1,12 +1,18 @@
 #include "Stampa.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryFile>
+#include <QBuffer>
 
 #include <cups/cups.h>
 
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <iterator>
+#include <stop_token>
+#include <system_error>
 
 // The print system of Linux: the CUPS server, asked directly. Qt says neither
 // whether a queue takes jobs nor whether a job was taken, and waits minutes
@@ -25,18 +31,54 @@ QString MotivoCups(const char *testo)
     return motivo;
 }
 
+// Whether nothing listens at the server's address, as when the server is
+// stopped: CUPS then says "host is down", as for a server out of reach. Only
+// a server on this machine is tried, where the answer comes at once.
+bool ServerSpento(const char *server, int porta)
+{
+    http_addrlist_t *indirizzi =
+        httpAddrGetList(server, AF_UNSPEC, QByteArray::number(porta).constData());
+    int rifiutate = 0;
+    bool altro = false;
+    for (const http_addrlist_t *indirizzo = indirizzi; indirizzo && !altro;
+         indirizzo = indirizzo->next) {
+        // An address of a kind this machine lacks, such as IPv6, is no answer.
+        const int presa = ::socket(indirizzo->addr.addr.sa_family, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (presa < 0)
+            continue;
+        altro = !httpAddrLocalhost(&indirizzo->addr) ||
+                ::connect(presa, &indirizzo->addr.addr,
+                          socklen_t(httpAddrLength(&indirizzo->addr))) == 0 ||
+                (errno != ECONNREFUSED && errno != ENOENT);
+        rifiutate += !altro;
+        ::close(presa);
+    }
+    httpAddrFreeList(indirizzi);
+    return rifiutate > 0 && !altro;
+}
+
 // A connection of its own to the CUPS server, which gives up once an answer
-// has been awaited for the time allowed instead of the library's two minutes.
+// has been awaited for the time allowed instead of the library's two minutes,
+// and as soon as it is told to stop.
 class ConnessioneCups {
 public:
-    explicit ConnessioneCups(std::chrono::milliseconds attesa)
+    explicit ConnessioneCups(std::chrono::milliseconds attesa, std::stop_token fine = {})
         : server(QString::fromLocal8Bit(cupsServer()))
         , porta(ippPort())
+        , scadenza(std::chrono::steady_clock::now() + attesa)
+        , fine(std::move(fine))
     {
-        http = httpConnect2(cupsServer(), porta, nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                            int(attesa.count()), nullptr);
+        {
+            const std::stop_callback<Annulla> ascolto(this->fine, Annulla{&annullata});
+            http = httpConnect2(cupsServer(), porta, nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                int(attesa.count()), &annullata);
+        }
+        // The library asks at every pause whether to go on waiting: short
+        // pauses let a stop be heard at once.
+        constexpr std::chrono::milliseconds passo(200);
         if (http)
-            httpSetTimeout(http, attesa.count() / 1000.0, &ConnessioneCups::Scaduta, this);
+            httpSetTimeout(http, std::min(attesa, passo).count() / 1000.0,
+                           &ConnessioneCups::Attendi, this);
     }
     ~ConnessioneCups()
     {
@@ -52,21 +94,51 @@ public:
     QString Errore() const
     {
         if (!http) {
+            if (ServerSpento(cupsServer(), porta))
+                return QStringLiteral("il server di stampa %1 non è in funzione "
+                                      "(connessione rifiutata)")
+                    .arg(Server());
             return QStringLiteral("il server di stampa %1 non è raggiungibile (%2)")
                 .arg(Server(), MotivoCups(cupsLastErrorString()));
         }
-        if (scaduta)
+        if (fermata)
+            return QStringLiteral("la stampa è stata interrotta");
+        const int errore = httpError(http);
+        if (scaduta || errore == ETIMEDOUT)
             return QStringLiteral("il server di stampa %1 non risponde").arg(Server());
+        if (errore == ECONNRESET || errore == EPIPE)
+            return QStringLiteral("il server di stampa %1 ha interrotto la connessione")
+                .arg(Server());
+        if (errore != 0)
+            return QStringLiteral("la connessione con il server di stampa %1 si è interrotta (%2)")
+                .arg(Server(), MotivoCups(std::generic_category().message(errore).c_str()));
+        if (rotta)
+            return QStringLiteral("la connessione con il server di stampa %1 si è interrotta")
+                .arg(Server());
         return MotivoCups(cupsLastErrorString());
     }
 
-    bool Scaduta() const { return scaduta; }
+    // Whether the last request was cut short, whatever the library answered:
+    // it may report a job as taken when the connection broke under its page.
+    bool Interrotta() const { return !http || scaduta || fermata || rotta || httpError(http) != 0; }
+
+    void SegnaRotta() { rotta = true; }
 
 private:
-    static int Scaduta(http_t *, void *dati)
+    // Sets the flag the library reads, between its tries, while it connects.
+    struct Annulla {
+        int *annullata;
+        void operator()() const { std::atomic_ref(*annullata).store(1); }
+    };
+
+    static int Attendi(http_t *, void *dati)
     {
-        static_cast<ConnessioneCups *>(dati)->scaduta = true;
-        return 0; // give up the request
+        auto *connessione = static_cast<ConnessioneCups *>(dati);
+        if (connessione->fine.stop_requested())
+            connessione->fermata = true;
+        else if (std::chrono::steady_clock::now() >= connessione->scadenza)
+            connessione->scaduta = true;
+        return !connessione->fermata && !connessione->scaduta; // 0 gives up the request
     }
 
     QString Server() const
@@ -78,8 +150,13 @@ private:
 
     QString server;
     int porta;
+    std::chrono::steady_clock::time_point scadenza;
+    std::stop_token fine;
+    int annullata = 0;
     http_t *http = nullptr;
     bool scaduta = false;
+    bool fermata = false;
+    bool rotta = false;
 };
 
 // What the printer says of itself: why it is stopped or refuses jobs, if the
@@ -139,6 +216,48 @@ AttributiStampante LeggiAttributi(http_t *http, const char *indirizzo)
     return attributi;
 }
 
+// Whether the server knows the queue, as far as it answers.
+bool CodaEsiste(http_t *http, const QString &nome)
+{
+    cups_dest_t *destinazione = cupsGetNamedDest(http, nome.toLocal8Bit().constData(), nullptr);
+    const bool esiste = destinazione || cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND;
+    cupsFreeDests(destinazione ? 1 : 0, destinazione);
+    return esiste;
+}
+
+// The page as the job's one document. True once the server has answered the
+// end of it, which it does only when it holds the whole.
+bool MandaDocumento(ConnessioneCups &connessione, const QByteArray &coda, int lavoro,
+                    const QByteArray &pdf)
+{
+    http_t *http = connessione.Http();
+    http_status_t stato =
+        cupsStartDocument(http, coda.constData(), lavoro, nullptr, CUPS_FORMAT_PDF, 1);
+    constexpr qsizetype blocco = 64 * 1024;
+    for (qsizetype inizio = 0; stato == HTTP_STATUS_CONTINUE && inizio < pdf.size();
+         inizio += blocco) {
+        const auto misura = std::size_t(std::min(blocco, pdf.size() - inizio));
+        stato = cupsWriteRequestData(http, pdf.constData() + inizio, misura);
+    }
+    if (stato == HTTP_STATUS_CONTINUE &&
+        cupsFinishDocument(http, coda.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE)
+        return true;
+    // The library may lose why the connection broke, but not that it did.
+    if (stato == HTTP_STATUS_ERROR || httpGetStatus(http) == HTTP_STATUS_ERROR)
+        connessione.SegnaRotta();
+    return false;
+}
+
+// An empty or unwanted job left behind is taken off the queue, where the
+// server still answers.
+void AnnullaLavoro(const QString &coda, int lavoro)
+{
+    // Briefly: it may run as the program quits.
+    const ConnessioneCups connessione(std::chrono::seconds(1));
+    if (connessione.Http())
+        cupsCancelJob2(connessione.Http(), coda.toLocal8Bit().constData(), lavoro, 0);
+}
+
 } // namespace
 
 // The system's CUPS server, as the environment and the user's settings name
@@ -146,15 +265,15 @@ AttributiStampante LeggiAttributi(http_t *http, const char *indirizzo)
 class ServizioCups : public ServizioStampa {
 public:
     bool TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore,
-                          std::chrono::milliseconds attesa) override;
+                          std::chrono::milliseconds attesa, std::stop_token fine) override;
     bool InviaPagina(const StampanteTrovata &Stampante, const QImage &videata, QString &Errore,
-                     std::chrono::milliseconds attesa) override;
+                     std::chrono::milliseconds attesa, std::stop_token fine) override;
 };
 
 bool ServizioCups::TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore,
-                                    std::chrono::milliseconds attesa)
+                                    std::chrono::milliseconds attesa, std::stop_token fine)
 {
-    ConnessioneCups connessione(attesa);
+    ConnessioneCups connessione(attesa, std::move(fine));
     if (!connessione.Http()) {
         Errore = connessione.Errore();
         return false;
@@ -162,9 +281,15 @@ bool ServizioCups::TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore
     cups_dest_t *destinazione = cupsGetNamedDest(connessione.Http(), nullptr, nullptr);
     if (!destinazione) {
         // CUPS says "not found" for a lookup it gave up as well.
-        Errore = !connessione.Scaduta() && cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND
-                     ? QStringLiteral("non è impostata una stampante predefinita")
-                     : connessione.Errore();
+        if (connessione.Interrotta() || cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND) {
+            Errore = connessione.Errore();
+        } else if (const char *nome = cupsGetDefault2(connessione.Http());
+                   nome && !connessione.Interrotta()) {
+            Errore = QStringLiteral("la stampante predefinita «%1» non esiste")
+                         .arg(QString::fromLocal8Bit(nome));
+        } else {
+            Errore = QStringLiteral("non è impostata una stampante predefinita");
+        }
         return false;
     }
     Stampante.Nome = QString::fromLocal8Bit(destinazione->name);
@@ -187,36 +312,44 @@ bool ServizioCups::TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore
 }
 
 bool ServizioCups::InviaPagina(const StampanteTrovata &Stampante, const QImage &videata,
-                               QString &Errore, std::chrono::milliseconds attesa)
+                               QString &Errore, std::chrono::milliseconds attesa,
+                               std::stop_token fine)
 {
-    // The library sends a file by its name; this one goes with the object,
-    // whichever way the call ends.
-    QTemporaryFile pagina(QDir::tempPath() + QStringLiteral("/videata-XXXXXX.pdf"));
-    if (!pagina.open()) {
-        Errore = QStringLiteral("la pagina non si può scrivere in %1 (%2)")
-                     .arg(QDir::tempPath(), pagina.errorString());
-        return false;
-    }
+    // Kept in memory and sent from there: no file is left behind however
+    // the call ends.
+    QBuffer pagina;
+    pagina.open(QIODevice::WriteOnly);
     if (!ScriviPaginaPdf(videata, Stampante.Carta, pagina, Errore))
         return false;
-    if (!pagina.flush()) {
-        Errore = QStringLiteral("la pagina non si può scrivere in %1 (%2)")
-                     .arg(pagina.fileName(), pagina.errorString());
+    if (fine.stop_requested()) {
+        Errore = QStringLiteral("la stampa è stata interrotta");
         return false;
     }
-    ConnessioneCups connessione(attesa);
+    ConnessioneCups connessione(attesa, fine);
     if (!connessione.Http()) {
         Errore = connessione.Errore();
         return false;
     }
-    const int lavoro = cupsPrintFile2(connessione.Http(), Stampante.Nome.toLocal8Bit().constData(),
-                                      QFile::encodeName(pagina.fileName()).constData(),
-                                      NomeLavoroStampa.toUtf8().constData(), 0, nullptr);
+    const QByteArray coda = Stampante.Nome.toLocal8Bit();
+    const int lavoro = cupsCreateJob(connessione.Http(), coda.constData(),
+                                     NomeLavoroStampa.toUtf8().constData(), 0, nullptr);
     if (lavoro == 0) {
-        Errore = connessione.Errore();
+        // Read before the question below replaces it.
+        const QString motivo = connessione.Errore();
+        Errore = !connessione.Interrotta() && !CodaEsiste(connessione.Http(), Stampante.Nome)
+                     ? QStringLiteral("la stampante «%1» non esiste più").arg(Stampante.Nome)
+                     : motivo;
         return false;
     }
-    return true;
+    // The library may report the page as taken when the connection broke
+    // under it: the connection has the last word.
+    const bool consegnata =
+        MandaDocumento(connessione, coda, lavoro, pagina.data()) && !connessione.Interrotta();
+    if (consegnata && !fine.stop_requested())
+        return true;
+    Errore = consegnata ? QStringLiteral("la stampa è stata interrotta") : connessione.Errore();
+    AnnullaLavoro(Stampante.Nome, lavoro);
+    return false;
 }
 
 std::shared_ptr<ServizioStampa> ServizioStampaSistema()

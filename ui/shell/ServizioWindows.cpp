@@ -28,13 +28,13 @@ QString MotivoSistema()
 class ServizioWindows : public ServizioStampa {
 public:
     bool TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore,
-                          std::chrono::milliseconds attesa) override;
+                          std::chrono::milliseconds attesa, std::stop_token fine) override;
     bool InviaPagina(const StampanteTrovata &Stampante, const QImage &videata, QString &Errore,
-                     std::chrono::milliseconds attesa) override;
+                     std::chrono::milliseconds attesa, std::stop_token fine) override;
 };
 
 bool ServizioWindows::TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore,
-                                       std::chrono::milliseconds)
+                                       std::chrono::milliseconds, std::stop_token)
 {
     const QPrinterInfo predefinita = QPrinterInfo::defaultPrinter();
     if (predefinita.isNull()) {
@@ -53,7 +53,7 @@ bool ServizioWindows::TrovaPredefinita(StampanteTrovata &Stampante, QString &Err
 }
 
 bool ServizioWindows::InviaPagina(const StampanteTrovata &Stampante, const QImage &videata,
-                                  QString &Errore, std::chrono::milliseconds)
+                                  QString &Errore, std::chrono::milliseconds, std::stop_token fine)
 {
     if (videata.isNull()) {
         Errore = QStringLiteral("la finestra non ha un'immagine da stampare");
@@ -69,6 +69,11 @@ bool ServizioWindows::InviaPagina(const StampanteTrovata &Stampante, const QImag
     stampante.setFullPage(false);
     stampante.setPageLayout(
         ImpaginaVideata(Stampante.Carta, videata.deviceIndependentSize().toSize()));
+    // The spooler's job cannot be withdrawn once its page is painted.
+    if (fine.stop_requested()) {
+        Errore = QStringLiteral("la stampa è stata interrotta");
+        return false;
+    }
     QPainter pittore;
     if (!pittore.begin(&stampante)) {
         Errore = QStringLiteral("la stampante «%1» non accetta la pagina (%2)")

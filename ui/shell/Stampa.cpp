@@ -111,26 +111,19 @@ bool ScriviPaginaPdf(const QImage &videata, const QPageLayout &carta, QIODevice 
 }
 
 // What the printing thread shares with its job: how far it has gone, and the
-// job to hand the result to. The job clears that when it ends or goes, under
-// the lock, so a result never reaches a job that is no longer there, and a
-// page is not sent for a job that has given up.
+// job to hand the result to. The job clears that as it goes, under the lock,
+// so a result never reaches a job that is no longer there.
 struct LavoroStampa::Ponte {
     std::mutex mutex;
     LavoroStampa *lavoro = nullptr;
     std::atomic<Fase> fase{Fase::Ricerca};
-
-    bool Abbandonato()
-    {
-        const std::lock_guard blocco(mutex);
-        return !lavoro;
-    }
 
     void Consegna(bool stampata, const QString &errore)
     {
         const std::lock_guard blocco(mutex);
         if (lavoro) {
             QMetaObject::invokeMethod(
-                lavoro, [lavoro = lavoro, stampata, errore] { lavoro->Concludi(stampata, errore); },
+                lavoro, [lavoro = lavoro, stampata, errore] { lavoro->FineFilo(stampata, errore); },
                 Qt::QueuedConnection);
         }
     }
@@ -158,8 +151,7 @@ template <typename Chiamata> bool Protetta(Chiamata chiamata, QString &Errore)
 }
 
 // The print system is given less than the job has left, so that its own
-// reason, more precise than the job's, comes first: CUPS waits in whole
-// seconds and gives up about a second after the time it is given.
+// reason, more precise than the job's, comes first.
 std::chrono::milliseconds TempoServizio(std::chrono::steady_clock::time_point scadenza)
 {
     using namespace std::chrono;
@@ -182,6 +174,8 @@ LavoroStampa::LavoroStampa(std::shared_ptr<ServizioStampa> servizio, QImage vide
     connect(&scadenza, &QTimer::timeout, this, &LavoroStampa::TempoScaduto);
 }
 
+// The thread is told to stop and joined by its own destructor; the print
+// system gives up soon once told, so the wait is short.
 LavoroStampa::~LavoroStampa()
 {
     ponte->Stacca();
@@ -190,36 +184,41 @@ LavoroStampa::~LavoroStampa()
 void LavoroStampa::Avvia()
 {
     scadenza.start(attesa);
-    // The thread owns all it uses, so it may outlive this job and the
-    // windows; it is left to end on its own, and the process need not wait
-    // for it.
     try {
-        std::thread(Stampa, servizio, ponte, std::move(videata),
-                    std::chrono::steady_clock::now() + attesa)
-            .detach();
+        filo = std::jthread(Stampa, servizio, ponte, std::move(videata),
+                            std::chrono::steady_clock::now() + attesa);
     } catch (const std::system_error &eccezione) {
-        Concludi(false, QString::fromLocal8Bit(eccezione.what()));
+        FineFilo(false, QString::fromLocal8Bit(eccezione.what()));
     }
 }
 
-void LavoroStampa::Stampa(std::shared_ptr<ServizioStampa> servizio, std::shared_ptr<Ponte> ponte,
-                          QImage videata, std::chrono::steady_clock::time_point scadenza)
+void LavoroStampa::Interrompi()
 {
-    StampanteTrovata stampante;
+    filo.request_stop();
+}
+
+// Nothing it does may escape: an exception leaving a thread ends the program.
+void LavoroStampa::Stampa(std::stop_token fine, std::shared_ptr<ServizioStampa> servizio,
+                          std::shared_ptr<Ponte> ponte, QImage videata,
+                          std::chrono::steady_clock::time_point scadenza)
+{
     QString errore;
-    if (!Protetta(
-            [&] { return servizio->TrovaPredefinita(stampante, errore, TempoServizio(scadenza)); },
-            errore)) {
-        ponte->Consegna(false, errore);
-        return;
-    }
-    if (ponte->Abbandonato())
-        return;
-    ponte->fase = Fase::Invio;
-    const bool inviata = Protetta(
-        [&] { return servizio->InviaPagina(stampante, videata, errore, TempoServizio(scadenza)); },
+    const bool stampata = Protetta(
+        [&] {
+            StampanteTrovata stampante;
+            if (!servizio->TrovaPredefinita(stampante, errore, TempoServizio(scadenza), fine))
+                return false;
+            if (fine.stop_requested())
+                return false;
+            ponte->fase = Fase::Invio;
+            return servizio->InviaPagina(stampante, videata, errore, TempoServizio(scadenza), fine);
+        },
         errore);
-    ponte->Consegna(inviata, errore);
+    try {
+        ponte->Consegna(stampata, errore);
+    } catch (...) {
+        // Out of memory for the message: the job's time limit speaks instead.
+    }
 }
 
 void LavoroStampa::TempoScaduto()
@@ -236,14 +235,30 @@ void LavoroStampa::TempoScaduto()
     }
 }
 
+// The thread's last word.
+void LavoroStampa::FineFilo(bool stampata, const QString &errore)
+{
+    filoFinito = true;
+    if (!concluso)
+        Concludi(stampata, errore);
+    else if (!annunciando)
+        deleteLater();
+}
+
 void LavoroStampa::Concludi(bool stampata, const QString &errore)
 {
     if (concluso)
         return;
     concluso = true;
     scadenza.stop();
-    ponte->Stacca();
+    // A page not yet sent is not sent, and one on its way is withdrawn.
+    filo.request_stop();
     clessidra.Rilascia();
-    deleteLater();
+    annunciando = true;
     emit Concluso(stampata, errore);
+    annunciando = false;
+    // The job goes once its thread has ended as well; not while the signal's
+    // receivers, which may show a message box meanwhile, are still at work.
+    if (filoFinito)
+        deleteLater();
 }

@@ -11,6 +11,8 @@
 
 #include <chrono>
 #include <memory>
+#include <stop_token>
+#include <thread>
 
 class QIODevice;
 class QWidget;
@@ -25,8 +27,9 @@ struct StampanteTrovata {
 // The print system. Its calls may wait long on a print server that does not
 // answer, so they run on a thread of their own, never on the window thread:
 // they may use no widget and no window, and must return within about the
-// time given, or as soon after it as they can. On failure they return false
-// and say why in Errore (Italian, lower case, ready to follow
+// time given, or as soon after it as they can, and as soon as they can once
+// told to stop: the window thread waits for them at quit. On failure they
+// return false and say why in Errore (Italian, lower case, ready to follow
 // "Stampa non riuscita: ").
 class ServizioStampa {
 public:
@@ -34,13 +37,15 @@ public:
 
     // The default printer, provided it takes jobs.
     virtual bool TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore,
-                                  std::chrono::milliseconds attesa) = 0;
+                                  std::chrono::milliseconds attesa, std::stop_token fine) = 0;
 
     // Hands the page over to the printer's queue: the picture alone on one
     // page laid out by ImpaginaVideata on the printer's paper, scaled by
-    // AdattaImmagine.
+    // AdattaImmagine. True only once the print system holds the whole page;
+    // a page handed over after the stop is withdrawn where the system allows.
     virtual bool InviaPagina(const StampanteTrovata &Stampante, const QImage &videata,
-                             QString &Errore, std::chrono::milliseconds attesa) = 0;
+                             QString &Errore, std::chrono::milliseconds attesa,
+                             std::stop_token fine) = 0;
 };
 
 // The print system of the platform the program runs on: the CUPS server on
@@ -77,8 +82,10 @@ bool ScriviPaginaPdf(const QImage &videata, const QPageLayout &carta, QIODevice 
 // One printout on its way: the printer is looked up, the page written and
 // handed over on a thread of its own, so the windows keep answering, under
 // the busy pointer. Ends exactly once with Concluso, at the latest when the
-// time allowed runs out; a result that comes after that, or after this
-// object is gone, is dropped, and a page whose job has given up is not sent.
+// time allowed runs out; a result that comes after that is dropped, and a
+// page whose job has given up is not sent. The job owns its thread: it tells
+// it to stop when it gives up, and goes only once the thread has ended,
+// deleting itself or waiting for it when its parent goes.
 class LavoroStampa : public QObject {
     Q_OBJECT
 
@@ -88,6 +95,8 @@ public:
     ~LavoroStampa() override;
 
     void Avvia();
+    // Tells the thread to stop, as at quit, without waiting for it.
+    void Interrompi();
 
 signals:
     void Concluso(bool stampata, const QString &errore);
@@ -96,10 +105,12 @@ private:
     struct Ponte;
     enum class Fase { Ricerca, Invio };
 
-    static void Stampa(std::shared_ptr<ServizioStampa> servizio, std::shared_ptr<Ponte> ponte,
-                       QImage videata, std::chrono::steady_clock::time_point scadenza);
+    static void Stampa(std::stop_token fine, std::shared_ptr<ServizioStampa> servizio,
+                       std::shared_ptr<Ponte> ponte, QImage videata,
+                       std::chrono::steady_clock::time_point scadenza);
     void TempoScaduto();
     void Concludi(bool stampata, const QString &errore);
+    void FineFilo(bool stampata, const QString &errore);
 
     std::shared_ptr<ServizioStampa> servizio;
     QImage videata;
@@ -108,4 +119,7 @@ private:
     QTimer scadenza;
     Clessidra clessidra; // from the answer until the printout ends
     bool concluso = false;
+    bool annunciando = false; // Concluso is being emitted
+    bool filoFinito = false;  // the thread has given its result
+    std::jthread filo;        // last: stopped and joined before the rest goes
 };

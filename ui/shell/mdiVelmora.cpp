@@ -22,14 +22,18 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStatusBar>
 #include <QSvgRenderer>
 #include <QToolBar>
+#include <QToolButton>
+#include <QWidgetAction>
 #include <QWindow>
 
 #include <algorithm>
 #include <exception>
+#include <functional>
 #include <iterator>
 
 namespace {
@@ -80,6 +84,54 @@ private:
     }
 
     QPixmap sfondo;
+};
+
+// A toolbar button that runs the toolbar's command when clicked, instead of
+// triggering the action it shows.
+class PulsanteBarra : public QToolButton {
+public:
+    PulsanteBarra(QToolBar *barra, std::function<void()> premuto)
+        : QToolButton(barra)
+        , premuto(std::move(premuto))
+    {
+        // As the toolbar makes its own buttons.
+        setAutoRaise(true);
+        setFocusPolicy(Qt::NoFocus);
+        setIconSize(barra->iconSize());
+        setToolButtonStyle(barra->toolButtonStyle());
+    }
+
+protected:
+    void nextCheckState() override { premuto(); }
+
+private:
+    std::function<void()> premuto;
+};
+
+// A command shared by a menu entry and a toolbar button that must know which
+// of the two the user chose: the menu shows it as any other entry, and the
+// toolbar as a PulsanteBarra.
+class ComandoConPulsante : public QWidgetAction {
+public:
+    ComandoConPulsante(std::function<void()> premuto, QObject *parent)
+        : QWidgetAction(parent)
+        , premuto(std::move(premuto))
+    {
+    }
+
+protected:
+    QWidget *createWidget(QWidget *parent) override
+    {
+        auto *barra = qobject_cast<QToolBar *>(parent);
+        if (!barra)
+            return nullptr;
+        auto *pulsante = new PulsanteBarra(barra, premuto);
+        pulsante->setDefaultAction(this);
+        return pulsante;
+    }
+
+private:
+    std::function<void()> premuto;
 };
 
 // Alt, and neither Ctrl nor Meta, with a key that types a character.
@@ -164,8 +216,16 @@ void mdiVelmora::CreaComandi()
     static_assert(std::size(pulsanti) == std::tuple_size_v<InsiemePulsanti>);
     for (std::size_t i = 0; i < comandi.size(); ++i) {
         Q_ASSERT(pulsanti[i].chiave == ChiaviPulsanti[i]);
-        comandi[i] = new QAction(ImmagineLista(pulsanti[i].immagine), QString(), this);
-        comandi[i]->setObjectName(pulsanti[i].chiave);
+        const QString &chiave = pulsanti[i].chiave;
+        // A print failure is reported from the menu and dropped from the
+        // toolbar, so its button says it was the one.
+        if (chiave == QLatin1String("Stampa"))
+            comandi[i] =
+                new ComandoConPulsante([this, chiave] { tlbMdi_ButtonClick(chiave); }, this);
+        else
+            comandi[i] = new QAction(this);
+        comandi[i]->setIcon(ImmagineLista(pulsanti[i].immagine));
+        comandi[i]->setObjectName(chiave);
         comandi[i]->setToolTip(pulsanti[i].suggerimento);
         comandi[i]->setIconText(pulsanti[i].suggerimento);
     }
@@ -250,17 +310,12 @@ void mdiVelmora::CreaBarraStato()
 
 void mdiVelmora::CollegaComandi()
 {
+    // The action triggers from its menu entry, its key, or a toolbar button
+    // other than Stampa's.
     for (std::size_t i = 0; i < comandi.size(); ++i)
         connect(comandi[i], &QAction::triggered, this,
-                [this, i] { tlbMdi_ButtonClick(ChiaviPulsanti[i]); });
+                [this, i] { EseguiComando(ChiaviPulsanti[i], OrigineStampa::MenuFile); });
     connect(itemInfo, &QAction::triggered, this, [] { MostraAbout(); });
-
-    // Print failures are reported from the menu and dropped from the
-    // toolbar: the button is down from its press until after its command.
-    auto *pulsanteStampa =
-        qobject_cast<QAbstractButton *>(tlbMdi->widgetForAction(Comando(QStringLiteral("Stampa"))));
-    connect(pulsanteStampa, &QAbstractButton::pressed, this, [this] { stampaDallaBarra = true; });
-    connect(pulsanteStampa, &QAbstractButton::released, this, [this] { stampaDallaBarra = false; });
 }
 
 // The outer size is 800 x 600 and the window is centred, within the
@@ -319,7 +374,13 @@ void mdiVelmora::AbilitaPulsanti(const InsiemePulsanti &insieme)
 
 void mdiVelmora::tlbMdi_ButtonClick(const QString &chiave)
 {
-    // A command that fails ends there, without a word.
+    EseguiComando(chiave, OrigineStampa::BarraStrumenti);
+}
+
+void mdiVelmora::EseguiComando(const QString &chiave, OrigineStampa origineStampa)
+{
+    // A command that fails ends there, without a word to the user; the
+    // debug output keeps it, as it may be a fault of the program.
     try {
         if (chiave == QLatin1String("ApriForm"))
             CaricaCalFerSol();
@@ -332,14 +393,17 @@ void mdiVelmora::tlbMdi_ButtonClick(const QString &chiave)
         else if (chiave == QLatin1String("Back"))
             TornaIndietro(area->currentSubWindow() ? area->currentSubWindow()->widget() : nullptr);
         else if (chiave == QLatin1String("Stampa"))
-            StampaVideo(stampaDallaBarra ? OrigineStampa::BarraStrumenti : OrigineStampa::MenuFile);
+            StampaVideo(origineStampa);
         // "Esporta" has no command. "Info" shows the wizard, as "Info &Velmora"
         // does, whatever its tooltip says.
         else if (chiave == QLatin1String("Info"))
             MostraSplash();
         else if (chiave == QLatin1String("Esci"))
             close();
+    } catch (const std::exception &eccezione) {
+        qWarning("Comando %s non riuscito: %s", qUtf8Printable(chiave), eccezione.what());
     } catch (...) {
+        qWarning("Comando %s non riuscito", qUtf8Printable(chiave));
     }
 }
 
@@ -359,7 +423,7 @@ void mdiVelmora::ImpostaServizioStampa(std::shared_ptr<ServizioStampa> servizio,
 
 void mdiVelmora::StampaVideo(OrigineStampa origine)
 {
-    if (!ConfermaStampa())
+    if (avvisoAperto || !ConfermaStampa())
         return;
     QString errore;
     QImage videata;
@@ -415,7 +479,8 @@ QImage mdiVelmora::RitraiFinestraAttiva(QString &Errore)
 
 void mdiVelmora::FineStampa(OrigineStampa origine, bool stampata, const QString &errore)
 {
-    if (!stampata && origine != OrigineStampa::BarraStrumenti)
+    // Failures that come while one is shown are not stacked over it.
+    if (!stampata && origine != OrigineStampa::BarraStrumenti && !avvisoAperto)
         AvvisaStampaFallita(errore);
     emit StampaConclusa(stampata, errore);
 }
@@ -425,6 +490,7 @@ void mdiVelmora::AvvisaStampaFallita(const QString &motivo)
     QMessageBox avviso(QMessageBox::Warning, Titolo,
                        QStringLiteral("Stampa non riuscita: %1.").arg(motivo), QMessageBox::Ok,
                        this);
+    const QScopedValueRollback aperto(avvisoAperto, true);
     avviso.exec();
 }
 
@@ -500,6 +566,10 @@ void mdiVelmora::closeEvent(QCloseEvent *event)
 void mdiVelmora::ChiudiFigliEFinestre()
 {
     chiusuraInCorso = true;
+    // The printouts on their way stop together; each job waits for its own
+    // thread as it goes with this window.
+    for (LavoroStampa *lavoro : findChildren<LavoroStampa *>(Qt::FindDirectChildrenOnly))
+        lavoro->Interrompi();
     // Each child window runs its own closing first, hidden ones included.
     area->closeAllSubWindows();
 

@@ -44,7 +44,7 @@ public:
     // area, as it shows at the answer, on one page. Returns at once: the page
     // travels while the windows keep answering, under the busy pointer, and
     // StampaConclusa follows. Never throws; failures are reported as
-    // OrigineStampa says.
+    // OrigineStampa says. Does nothing while a print failure is being shown.
     void StampaVideo(OrigineStampa origine = OrigineStampa::PulsanteFinestra);
 
     // Places a window in the workspace as a child window; the child window
@@ -74,11 +74,11 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
-    // Runs the command of the toolbar button with that key, or of the menu
-    // entry that shares its action.
+    // Runs the command of the toolbar button with that key.
     void tlbMdi_ButtonClick(const QString &chiave);
 
 private:
+    void EseguiComando(const QString &chiave, OrigineStampa origineStampa);
     void CreaComandi();
     QAction *Comando(const QString &chiave) const;
     void CreaMenu();
@@ -110,8 +110,8 @@ private:
     // One action per command, in the order of ChiaviPulsanti.
     std::array<QAction *, std::tuple_size_v<InsiemePulsanti>> comandi{};
     QAction *itemInfo = nullptr;
-    // True from a press of the toolbar's Stampa until its release.
-    bool stampaDallaBarra = false;
+    // True while a print failure is being shown: one box at a time.
+    bool avvisoAperto = false;
     std::shared_ptr<ServizioStampa> servizioStampa;
     std::chrono::milliseconds attesaStampa;
     int stampeInCorso = 0;
