@@ -1,6 +1,5 @@
 #include "RigaComando.h"
 
-#include "FinestreSenzaVideo.h"
 #include "FlussoUscita.h"
 #include "IdentitaApplicazione.h"
 #include "Opzioni.h"
@@ -9,17 +8,9 @@
 
 #include <QCoreApplication>
 
-namespace {
+#include <algorithm>
 
-// The design record as the input window's load leaves it.
-void PreparaProgetto()
-{
-    Progetto = RecordProgetto{};
-    Progetto.SeparatoreDecimale = Numeri::SeparatoreDecimale();
-    InizializzaTabelle();
-    Progetto.SpessoreST = Numeri::TestoInIntero(VociInput::SottoTravettoIniziale);
-    ImpostaValoriIniziali();
-}
+namespace {
 
 // The rows and messages of a table on their way out. They leave in blocks
 // of a few KiB, one system call each: a call per row costs, on a pipe, as
@@ -64,32 +55,37 @@ private:
     qint64 casi = 0;
 };
 
-// Every span with every load, in that order, through the engine as the
-// windows drive it, each row on its way before the next case is calculated.
+// Every span with every load, in that order, each calculated from the start
+// on a record as the input window's load leaves it, each row on its way
+// before the next case is calculated.
 // False when a calculation stopped; the run ends early when the output
 // refuses a row.
 bool CalcolaCasi(const Opzioni::Richiesta &richiesta, FlussoUscita &uscita, FlussoUscita &errori)
 {
     const bool tabella = richiesta.luci.Quanti() * richiesta.carichi.Quanti() > 1;
     const auto scrittore = Uscite::CreaScrittore(richiesta, tabella);
-    FinestreSenzaVideo finestre;
-    finestre.copriferro = richiesta.copriferro;
-    finestre.sottoTravetto = richiesta.sottoTravetto;
-    finestre.intermedio = richiesta.intermedio;
-    finestre.campataSingola = richiesta.campataSingola;
+    RecordProgetto progetto;
+    PreparaProgetto(progetto);
+    DatiCalcolo dati;
+    dati.copriferro = richiesta.copriferro;
+    dati.sottoTravetto = richiesta.sottoTravetto;
+    dati.intermedio = richiesta.intermedio;
+    dati.campataSingola = richiesta.campataSingola;
+    QStringList testi;
     Consegna consegna(uscita, errori);
     bool tuttiRiusciti = true;
     Uscite::Caso caso;
     const auto calcolaCaso = [&](const QString &luce, const QString &carico) {
-        finestre.luce = caso.luce = luce;
-        finestre.carico = carico;
+        dati.luce = caso.luce = luce;
+        dati.carico = carico;
         const std::optional<int> usato = Opzioni::CaricoUsato(carico);
         caso.carico = usato ? QString::number(*usato) : carico;
-        caso.riuscito = finestre.Calcola();
-        caso.risultati = finestre.Risultati();
-        caso.messaggio = finestre.Messaggio();
-        if (caso.riuscito)
+        caso.messaggio.clear();
+        caso.riuscito = CalcolaDaCapo(progetto, dati, testi, caso.messaggio);
+        if (caso.riuscito) {
+            std::copy(testi.cbegin(), testi.cend(), caso.risultati.begin());
             return consegna.Aggiungi(scrittore->Riga(caso));
+        }
         tuttiRiusciti = false;
         return consegna.Aggiungi(scrittore->Riga(caso), Uscite::NomeCaso(caso) +
                                                             QStringLiteral(": ") + caso.messaggio +
@@ -107,7 +103,6 @@ bool CalcolaCasi(const Opzioni::Richiesta &richiesta, FlussoUscita &uscita, Flus
 // not take is for the caller to judge.
 int EseguiRichiesta(const QStringList &argomenti, FlussoUscita &uscita, FlussoUscita &errori)
 {
-    PreparaProgetto();
     Opzioni::Richiesta richiesta;
     try {
         richiesta = Opzioni::LeggiOpzioni(argomenti);

@@ -1,4 +1,5 @@
-// The calculation driver: input check, result display and the chain of the two.
+// The calculation driver: input check, result display and the chain of the
+// two, on values; and the windows' procedures that read and write them.
 
 #include "modVelmora.h"
 
@@ -10,9 +11,6 @@ Finestre *finestreCollegate = nullptr;
 
 // A quotient this close to a whole number counts as whole.
 constexpr double Tolleranza = 1e-9;
-
-const QString Luce = QStringLiteral("txtLuceNettaSolaio");
-const QString Carico = QStringLiteral("txtSovracAcc");
 
 // HSolaio from the span: LC × 100 / ratio rounded up to the next whole
 // centimetre, never below the topping plus 13 cm.
@@ -50,6 +48,83 @@ double Trasmittanza(Intero spessorePannello, Intero spessoreSottoTravetto)
 
 } // namespace
 
+void PreparaProgetto(RecordProgetto &p)
+{
+    InizializzaTabelle(p);
+    p.SpessoreST = Numeri::TestoInIntero(VociInput::SottoTravettoIniziale);
+    p.HCappa = Intero(4);
+    p.TensioneAmmAcciaio = Intero(2600);
+    p.CoeffFreccia = Intero(5);
+    p.HTravettoMinimo = Intero(0);
+}
+
+bool VerificaDati(RecordProgetto &p, const QString &luce, const QString &carico, bool intermedio,
+                  QString &Messaggio)
+{
+    try {
+        if (!LuceValida(luce)) {
+            Messaggio = Messaggi::LuceNonImpostata;
+            return false;
+        }
+        p.LuceCalcolo = Numeri::TestoInDouble(luce);
+        if (!CaricoValido(carico)) {
+            Messaggio = Messaggi::SovraccaricoErrato;
+            return false;
+        }
+        p.Sovraccarico = Numeri::TestoInIntero(carico);
+        p.RapportoLuceAltezza = Intero(intermedio ? 25 : 30);
+        p.HSolaio = AltezzaIniziale(p);
+    } catch (const ErroreRuntime &errore) {
+        Messaggio = errore.Testo();
+        return false;
+    }
+    return true;
+}
+
+bool CompilaRisultati(RecordProgetto &p, const QString &sottoTravetto, QStringList &testi,
+                      QString &Messaggio)
+{
+    using namespace Numeri;
+    testi.clear();
+    try {
+        if (!sottoTravetto.trimmed().isEmpty())
+            p.SpessoreST = TestoInIntero(sottoTravetto);
+        testi << InteroInTesto(p.HCappa);
+        testi << InteroInTesto(p.HTravetto);
+        testi << InteroInTesto(p.SpessoreST);
+        testi << InteroInTesto(p.HSolaio + p.SpessoreST);
+        testi << InteroInTesto(p.DiamTondino1);
+        testi << InteroInTesto(p.DiamTondino2);
+        testi << DoubleInTesto(Arrotonda(p.IncidenzaAcciaio, 2));
+        testi << InteroInTesto(Intero::DaDouble(p.PesoProprio));
+        testi << DoubleInTesto(Arrotonda(p.VolumeCalcestruzzo, 4));
+        testi << DoubleInTesto(Arrotonda(p.Freccia, 2));
+        testi << DoubleInTesto(Arrotonda(p.RapportoLuceFreccia, 2));
+        testi << InteroInTesto(p.HTravetto + p.SpessoreST);
+        if (p.SpessoreST == Intero(0))
+            testi << QStringLiteral("-");
+        else
+            testi << DoubleInTestoFisso(
+                Arrotonda(Trasmittanza(p.HTravetto + p.SpessoreST, p.SpessoreST), 3), 3);
+    } catch (const ErroreRuntime &errore) {
+        Messaggio = errore.Testo();
+        return false;
+    }
+    if (p.HTravettoMinimo == Intero(0))
+        p.HTravettoMinimo = p.HTravetto;
+    return true;
+}
+
+bool CalcolaDaCapo(RecordProgetto &p, const DatiCalcolo &dati, QStringList &testi,
+                   QString &Messaggio)
+{
+    testi.clear();
+    p.HTravettoMinimo = Intero(0);
+    return VerificaDati(p, dati.luce, dati.carico, dati.intermedio, Messaggio) &&
+           DimensionaAltezza(p, dati.copriferro, dati.campataSingola, Messaggio) &&
+           CompilaRisultati(p, dati.sottoTravetto, testi, Messaggio);
+}
+
 void CollegaFinestre(Finestre *finestre)
 {
     finestreCollegate = finestre;
@@ -61,17 +136,10 @@ Finestre &FinestreCollegate()
     return *finestreCollegate;
 }
 
-void ImpostaValoriIniziali()
-{
-    Progetto.HCappa = Intero(4);
-    Progetto.TensioneAmmAcciaio = Intero(2600);
-    Progetto.CoeffFreccia = Intero(5);
-    Progetto.HTravettoMinimo = Intero(0);
-}
-
 void CalcolaSolaio()
 {
     Finestre &f = FinestreCollegate();
+    Progetto.HTravettoMinimo = Intero(0);
     QString Messaggio;
     if (ControllaInput(Messaggio) && MostraRisultati(Messaggio)) {
         f.NascondiInput();
@@ -83,71 +151,34 @@ void CalcolaSolaio()
 
 bool ControllaInput(QString &Messaggio)
 {
-    RecordProgetto &p = Progetto;
     Finestre &f = FinestreCollegate();
-    try {
-        const QString luce = f.TestoControllo(Luce);
-        if (!LuceValida(luce)) {
-            Messaggio = Messaggi::LuceNonImpostata;
-            f.ImpostaFuoco(Luce);
-            return false;
-        }
-        p.LuceCalcolo = Numeri::TestoInDouble(luce);
-
-        const QString carico = f.TestoControllo(Carico);
-        if (!CaricoValido(carico)) {
-            Messaggio = Messaggi::SovraccaricoErrato;
-            f.ImpostaFuoco(Carico);
-            return false;
-        }
-        p.Sovraccarico = Numeri::TestoInIntero(carico);
-
-        p.RapportoLuceAltezza =
-            Intero(f.ValoreOpzione(QStringLiteral("optTipoSolaio(0)")) ? 25 : 30);
-        p.HSolaio = AltezzaIniziale(p);
-    } catch (const ErroreRuntime &errore) {
-        Messaggio = errore.Testo();
+    const QString luce = f.TestoControllo(Controlli::Luce);
+    const QString carico = f.TestoControllo(Controlli::Carico);
+    const bool intermedio = f.ValoreOpzione(Controlli::Intermedio);
+    if (!VerificaDati(Progetto, luce, carico, intermedio, Messaggio)) {
+        if (Messaggio == Messaggi::LuceNonImpostata)
+            f.ImpostaFuoco(Controlli::Luce);
+        else if (Messaggio == Messaggi::SovraccaricoErrato)
+            f.ImpostaFuoco(Controlli::Carico);
         return false;
     }
     return DimensionaSolaio(Messaggio);
 }
 
+bool DimensionaSolaio(QString &Messaggio)
+{
+    Finestre &f = FinestreCollegate();
+    return DimensionaAltezza(Progetto, f.TestoControllo(Controlli::Copriferro),
+                             f.ValoreOpzione(Controlli::CampataSingola), Messaggio);
+}
+
 bool MostraRisultati(QString &Messaggio)
 {
-    using namespace Numeri;
-    RecordProgetto &p = Progetto;
     Finestre &f = FinestreCollegate();
-    const Intero minimoPrecedente = p.HTravettoMinimo;
-    try {
-        const QString spessore = f.TestoControllo(QStringLiteral("cmbSSTravetto"));
-        if (!spessore.trimmed().isEmpty())
-            p.SpessoreST = TestoInIntero(spessore);
-
-        const auto scrivi = [&f](const char *nome, const QString &testo) {
-            f.ScriviRisultato(QString::fromLatin1(nome), testo);
-        };
-        scrivi("txtHCappa", InteroInTesto(p.HCappa));
-        scrivi("txtHTravetto", InteroInTesto(p.HTravetto));
-        scrivi("txtSpesST", InteroInTesto(p.SpessoreST));
-        scrivi("txtHTotSolaio", InteroInTesto(p.HSolaio + p.SpessoreST));
-        scrivi("txtTond1", InteroInTesto(p.DiamTondino1));
-        scrivi("txtTond2", InteroInTesto(p.DiamTondino2));
-        scrivi("txtAcciaio", DoubleInTesto(Arrotonda(p.IncidenzaAcciaio, 2)));
-        scrivi("txtPpSolaio", InteroInTesto(Intero::DaDouble(p.PesoProprio)));
-        scrivi("txtCalcestruzzo", DoubleInTesto(Arrotonda(p.VolumeCalcestruzzo, 4)));
-        scrivi("txtFrc1", DoubleInTesto(Arrotonda(p.Freccia, 2)));
-        scrivi("txtFrc2", DoubleInTesto(Arrotonda(p.RapportoLuceFreccia, 2)));
-        scrivi("txtHPanPol", InteroInTesto(p.HTravetto + p.SpessoreST));
-        if (p.SpessoreST == Intero(0))
-            scrivi("txtK", QStringLiteral("-"));
-        else
-            scrivi("txtK",
-                   DoubleInTestoFisso(
-                       Arrotonda(Trasmittanza(p.HTravetto + p.SpessoreST, p.SpessoreST), 3), 3));
-    } catch (const ErroreRuntime &errore) {
-        Messaggio = errore.Testo();
-        return false;
-    }
-    p.HTravettoMinimo = minimoPrecedente == Intero(0) ? p.HTravetto : minimoPrecedente;
-    return true;
+    QStringList testi;
+    const bool riuscito =
+        CompilaRisultati(Progetto, f.TestoControllo(Controlli::SottoTravetto), testi, Messaggio);
+    for (qsizetype i = 0; i < testi.size(); ++i)
+        f.ScriviRisultato(CaselleRisultato[i], testi[i]);
+    return riuscito;
 }

@@ -29,10 +29,9 @@ double AreaCalcestruzzo(const RecordProgetto &p)
            Dividi(LarghezzaStriscia * p.HCappa, 100);
 }
 
-void CalcolaPesiEMomento(RecordProgetto &p, Finestre &f)
+void CalcolaPesiEMomento(RecordProgetto &p, const QString &copriferro, bool campataSingola)
 {
     p.HTravetto = p.HSolaio - p.HCappa;
-    const QString copriferro = f.TestoControllo(QStringLiteral("cmbCF"));
     p.DistanzaArmatura = copriferro.isEmpty() ? 2 : Finito(Numeri::TestoInDouble(copriferro) + 1);
     p.AltezzaUtile = Finito(p.HSolaio - p.DistanzaArmatura);
     p.BraccioCoppia = p.AltezzaUtile - 2;
@@ -41,7 +40,7 @@ void CalcolaPesiEMomento(RecordProgetto &p, Finestre &f)
         Dividi(AreaCalcestruzzo(p) * PesoCalcestruzzo, LarghezzaStriscia);
     p.PesoProprio = Numeri::Arrotonda(pesoCalcestruzzo, 2) + PesoAggiunto;
     p.CaricoTravetto = Numeri::Arrotonda((p.PesoProprio + p.Sovraccarico) * LarghezzaStriscia, 2);
-    p.DivisoreMomento = Intero(f.ValoreOpzione(QStringLiteral("optTipoCampata(0)")) ? 8 : 12);
+    p.DivisoreMomento = Intero(campataSingola ? 8 : 12);
     p.MomentoFlettente =
         Dividi(Finito(p.LuceCalcolo * p.LuceCalcolo) * p.CaricoTravetto, p.DivisoreMomento);
 }
@@ -81,9 +80,10 @@ void CalcolaSezione(RecordProgetto &p)
 
 // One level of the sizing at the current HSolaio. Fills the record up to the
 // moment check and, when the section holds, to the end.
-Esito DimensionaAltezzaCorrente(RecordProgetto &p, Finestre &f, QString &Messaggio)
+Esito DimensionaAltezzaCorrente(RecordProgetto &p, const QString &copriferro, bool campataSingola,
+                                QString &Messaggio)
 {
-    CalcolaPesiEMomento(p, f);
+    CalcolaPesiEMomento(p, copriferro, campataSingola);
 
     const int riga = RigaTabella(p);
     if (riga < 0) {
@@ -110,14 +110,14 @@ Esito DimensionaAltezzaCorrente(RecordProgetto &p, Finestre &f, QString &Messagg
 
 } // namespace
 
-bool DimensionaSolaio(QString &Messaggio)
+bool DimensionaAltezza(RecordProgetto &p, const QString &copriferro, bool campataSingola,
+                       QString &Messaggio)
 {
-    RecordProgetto &p = Progetto;
     try {
         // Raising the height re-runs every step, so on success every field
         // describes the final height.
         for (;;) {
-            switch (DimensionaAltezzaCorrente(p, FinestreCollegate(), Messaggio)) {
+            switch (DimensionaAltezzaCorrente(p, copriferro, campataSingola, Messaggio)) {
             case Esito::Dimensionato:
                 return true;
             case Esito::Fallito:

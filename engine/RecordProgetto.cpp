@@ -16,11 +16,11 @@ constexpr std::array<double, RigheTabelle> MomentiResistenti = {
 
 } // namespace
 
-void InizializzaTabelle()
+void InizializzaTabelle(RecordProgetto &p)
 {
-    Progetto.AltezzaUtileBase = 10;
+    p.AltezzaUtileBase = 10;
     int riga = 0;
     for (double contatore = 0; contatore <= 46; contatore += 1)
-        Progetto.TabAltezzaUtile[riga++] = contatore / 2 + Progetto.AltezzaUtileBase;
-    Progetto.TabMomentoResistente = MomentiResistenti;
+        p.TabAltezzaUtile[riga++] = contatore / 2 + p.AltezzaUtileBase;
+    p.TabMomentoResistente = MomentiResistenti;
 }

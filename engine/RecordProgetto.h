@@ -6,8 +6,6 @@
 
 #include <array>
 
-class Finestre;
-
 constexpr int RigheTabelle = 47;
 
 // The one design record of the process: inputs, fixed settings, tables,
@@ -49,8 +47,7 @@ struct RecordProgetto {
     double RapportoLuceFreccia = 0;
     double VolumeCalcestruzzo = 0;
 
-    // Shared with the windows
-    QString SeparatoreDecimale;
+    // The lowest joist height the revision dialog offers: the first sizing's
     Intero HTravettoMinimo;
 
     // Tables indexed by effective depth
@@ -62,4 +59,5 @@ struct RecordProgetto {
 // The design record of this process.
 extern RecordProgetto Progetto;
 
-void InizializzaTabelle();
+// The effective-depth and resisting-moment tables.
+void InizializzaTabelle(RecordProgetto &p);

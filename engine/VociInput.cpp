@@ -1,7 +1,6 @@
 #include "VociInput.h"
 
 #include "Numeri.h"
-#include "RecordProgetto.h"
 
 namespace VociInput {
 
@@ -23,8 +22,8 @@ QStringList ElencaSottoTravetti()
 
 QString TastoConvertito(const QString &tasto)
 {
-    const QString &separatore = Progetto.SeparatoreDecimale;
-    if (tasto == u"." && !separatore.isEmpty() && separatore != u".")
+    const QString separatore = Numeri::SeparatoreDecimale();
+    if (tasto == u"." && separatore != u".")
         return separatore;
     return tasto;
 }

@@ -21,9 +21,9 @@ inline const QString CasellaIniziale = QStringLiteral("0");
 inline const QString CopriferroIniziale = QStringLiteral("2");
 inline const QString SottoTravettoIniziale = QStringLiteral("4");
 
-// The decimal-key rule: wherever the decimal separator (SeparatoreDecimale of
-// the design record, from Numeri::SeparatoreDecimale) is not ".", a typed "."
-// becomes that separator, "," or "٫"; every other key stays as typed.
+// The decimal-key rule: wherever the locale's decimal separator
+// (Numeri::SeparatoreDecimale) is not ".", a typed "." becomes that
+// separator, "," or "٫"; every other key stays as typed.
 QString TastoConvertito(const QString &tasto);
 
 } // namespace VociInput

@@ -98,16 +98,46 @@ inline const DescrizioneRisultato &DescrizioneCasella(const QString &casella)
     return DescrizioniRisultato[std::size_t(indice)];
 }
 
-// Connects the engine to the windows it reads and writes (the shell's window
-// registry in the program, a fake in the tests). Must be set before a calculation.
+// The inputs of one calculation, as the input window's controls hold them.
+struct DatiCalcolo {
+    QString luce, carico, copriferro, sottoTravetto;
+    bool intermedio = true;
+    bool campataSingola = true;
+};
+
+// The core: values in, the design record's results or the failure text out.
+// Each works on the record it is given; false with Messaggio set at the first
+// failure, the record then keeps what the step had reached.
+
+// The fields the input window's load sets: tables, fixed settings and the
+// polystyrene thickness its list starts with.
+void PreparaProgetto(RecordProgetto &p);
+
+// The span, the load and the floor type into the record, and the starting height.
+bool VerificaDati(RecordProgetto &p, const QString &luce, const QString &carico, bool intermedio,
+                  QString &Messaggio);
+
+// The sizing from the record's HSolaio, raised until the section holds.
+bool DimensionaAltezza(RecordProgetto &p, const QString &copriferro, bool campataSingola,
+                       QString &Messaggio);
+
+// The result window's texts, in the order of CaselleRisultato. On a failure
+// testi holds those made before it.
+bool CompilaRisultati(RecordProgetto &p, const QString &sottoTravetto, QStringList &testi,
+                      QString &Messaggio);
+
+// One calculation from the start, as Calcola runs it.
+bool CalcolaDaCapo(RecordProgetto &p, const DatiCalcolo &dati, QStringList &testi,
+                   QString &Messaggio);
+
+// The procedures of the windows, on top of the core: they read the input
+// window's controls and write the result window through the Finestre
+// connected, on the design record Progetto.
 void CollegaFinestre(Finestre *finestre);
 Finestre &FinestreCollegate();
 
-// The fixed settings the input window writes when it loads.
-void ImpostaValoriIniziali();
-
-// One calculation: check, sizing, results; swaps the input window for the
-// result window, or shows the failure in a message box.
+// One calculation from the start: check, sizing, results; swaps the input
+// window for the result window, or shows the failure in a message box.
 void CalcolaSolaio();
 
 bool ControllaInput(QString &Messaggio);

@@ -57,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t misura)
 
     // Each input from a freshly loaded window, so a finding replays from its file alone.
     CollegaFinestre(&finestre);
-    PreparaProgetto();
+    Progetto = RecordProgetto{};
+    PreparaProgetto(Progetto);
     Calcola(finestre);
     const QString scorretto = EsitoScorretto(finestre);
     if (!scorretto.isEmpty())

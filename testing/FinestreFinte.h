@@ -63,12 +63,3 @@ public:
     QStringList avvisi;
     QStringList titoliAvvisi;
 };
-
-// The design record as the input window's load leaves it.
-inline void PreparaProgetto()
-{
-    Progetto = RecordProgetto{};
-    InizializzaTabelle();
-    ImpostaValoriIniziali();
-    Progetto.SpessoreST = Intero(4);
-}

@@ -162,20 +162,10 @@ inline QString EsitoScorretto(const FinestreVeloci &f)
     return {};
 }
 
-// The design record as the input window's load leaves it, and one
-// calculation as both Calcola commands run it.
-inline void PreparaProgetto()
-{
-    Progetto = RecordProgetto{};
-    InizializzaTabelle();
-    ImpostaValoriIniziali();
-    Progetto.SpessoreST = Intero(4);
-}
-
+// One calculation as both Calcola commands run it.
 inline void Calcola(FinestreVeloci &f)
 {
     f.Azzera();
-    Progetto.HTravettoMinimo = Intero(0);
     CalcolaSolaio();
 }
 

@@ -14,7 +14,6 @@ namespace {
 
 void Calcola(FinestreFinte &)
 {
-    Progetto.HTravettoMinimo = Intero(0);
     CalcolaSolaio();
 }
 
@@ -25,7 +24,11 @@ class tst_Calcolo : public QObject {
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
-    void init() { PreparaProgetto(); }
+    void init()
+    {
+        Progetto = RecordProgetto{};
+        PreparaProgetto(Progetto);
+    }
     void cleanup() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
 
     void esempi_data();

@@ -1,7 +1,7 @@
 // The sizing of one strip: tables, the bar search, raising the height and
 // the three limits, with the state each leaves in the design record.
 
-#include "FinestreFinte.h"
+#include "modVelmora.h"
 
 #include <QLocale>
 #include <QTest>
@@ -11,9 +11,12 @@ class tst_Dimensionamento : public QObject {
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
-    void init() { PreparaProgetto(); }
+    void init()
+    {
+        Progetto = RecordProgetto{};
+        PreparaProgetto(Progetto);
+    }
 
-    void tabelle();
     void sequenzaTondini_data();
     void sequenzaTondini();
     void esempioDiCalcolo();
@@ -22,41 +25,17 @@ private slots:
     void limiti();
     void copriferro_data();
     void copriferro();
-    void rileggeLaFinestraAdOgniRialzo();
+    void continuaAllaAltezzaFinale();
 };
 
 // Sizing from a given starting height, as the revision dialog does it.
-static bool Dimensiona(FinestreFinte &, double luce, int carico, int altezza, QString &messaggio)
+static bool Dimensiona(double luce, int carico, int altezza, QString &messaggio,
+                       const QString &copriferro = QStringLiteral("2"), bool campataSingola = true)
 {
     Progetto.LuceCalcolo = luce;
     Progetto.Sovraccarico = Intero(carico);
     Progetto.HSolaio = Intero(altezza);
-    return DimensionaSolaio(messaggio);
-}
-
-void tst_Dimensionamento::tabelle()
-{
-    QCOMPARE(Progetto.TabAltezzaUtile[0], 10.0);
-    QCOMPARE(Progetto.TabMomentoResistente[0], 106022.0);
-    QCOMPARE(Progetto.TabAltezzaUtile[14], 17.0);
-    QCOMPARE(Progetto.TabMomentoResistente[14], 244920.0);
-    QCOMPARE(Progetto.TabAltezzaUtile[30], 25.0);
-    QCOMPARE(Progetto.TabMomentoResistente[30], 375544.0);
-    QCOMPARE(Progetto.TabAltezzaUtile[46], 33.0);
-    QCOMPARE(Progetto.TabMomentoResistente[46], 506168.0);
-    for (int i = 1; i < RigheTabelle; ++i) {
-        QCOMPARE(Progetto.TabAltezzaUtile[i] - Progetto.TabAltezzaUtile[i - 1], 0.5);
-        QVERIFY(Progetto.TabMomentoResistente[i] > Progetto.TabMomentoResistente[i - 1]);
-        // From d = 17 on: two 20 mm bars at the allowable stress times the lever arm.
-        if (i >= 14)
-            QCOMPARE(Progetto.TabMomentoResistente[i], 16328 * (Progetto.TabAltezzaUtile[i] - 2));
-    }
-
-    // A second load writes the same values.
-    const auto prima = Progetto.TabMomentoResistente;
-    InizializzaTabelle();
-    QCOMPARE(Progetto.TabMomentoResistente, prima);
-    QCOMPARE(Progetto.TabAltezzaUtile[46], 33.0);
+    return DimensionaAltezza(Progetto, copriferro, campataSingola, messaggio);
 }
 
 void tst_Dimensionamento::sequenzaTondini_data()
@@ -107,9 +86,8 @@ void tst_Dimensionamento::sequenzaTondini()
 
 void tst_Dimensionamento::esempioDiCalcolo()
 {
-    FinestreFinte finestre;
     QString messaggio;
-    QVERIFY(Dimensiona(finestre, 5.0, 200, 20, messaggio));
+    QVERIFY(Dimensiona(5.0, 200, 20, messaggio));
     QVERIFY(messaggio.isEmpty());
 
     const RecordProgetto &p = Progetto;
@@ -139,9 +117,8 @@ void tst_Dimensionamento::esempioDiCalcolo()
 void tst_Dimensionamento::altezzaRialzata()
 {
     // 7.50 m with 800 daN/m² starts at 30 cm and holds only at 33 cm.
-    FinestreFinte finestre;
     QString messaggio;
-    QVERIFY(Dimensiona(finestre, 7.5, 800, 30, messaggio));
+    QVERIFY(Dimensiona(7.5, 800, 30, messaggio));
     QCOMPARE(Progetto.HSolaio.Valore(), 33);
     QCOMPARE(Progetto.HTravetto.Valore(), 29);
     QCOMPARE(Progetto.AltezzaUtile, 30.0);
@@ -152,8 +129,6 @@ void tst_Dimensionamento::altezzaRialzata()
     QVERIFY(qAbs(Progetto.AreaAcciaioNec - 6.0896) < 1e-4);
     QVERIFY(qAbs(Progetto.Freccia - 1.2097) < 1e-4);
     QVERIFY(qAbs(Progetto.RapportoLuceFreccia - 619.998) < 1e-3);
-    // Every field describes the final height: the cover was read once per level.
-    QCOMPARE(finestre.letti.count(QStringLiteral("cmbCF")), 4);
 }
 
 void tst_Dimensionamento::limiti_data()
@@ -193,10 +168,8 @@ void tst_Dimensionamento::limiti()
     QFETCH(double, altezzaUtile);
     QFETCH(double, momentoResistente);
 
-    FinestreFinte finestre;
-    finestre.testi[QStringLiteral("cmbCF")] = copriferro;
     QString avuto;
-    QVERIFY(!Dimensiona(finestre, luce, carico, altezzaIniziale, avuto));
+    QVERIFY(!Dimensiona(luce, carico, altezzaIniziale, avuto, copriferro));
     QCOMPARE(avuto, messaggio);
     QCOMPARE(Progetto.HSolaio.Valore(), altezzaFinale);
     QCOMPARE(Progetto.AltezzaUtile, altezzaUtile);
@@ -231,10 +204,8 @@ void tst_Dimensionamento::copriferro()
     QFETCH(double, distanza);
     QFETCH(QString, messaggio);
 
-    FinestreFinte finestre;
-    finestre.testi[QStringLiteral("cmbCF")] = testo;
     QString avuto;
-    QCOMPARE(Dimensiona(finestre, 5.0, 200, 20, avuto), distanza > 0);
+    QCOMPARE(Dimensiona(5.0, 200, 20, avuto, testo), distanza > 0);
     QCOMPARE(avuto, messaggio);
     if (distanza > 0) {
         QCOMPARE(Progetto.DistanzaArmatura, distanza);
@@ -242,14 +213,12 @@ void tst_Dimensionamento::copriferro()
     }
 }
 
-// The cover and the static scheme are read again at every level, so a
-// continuous slab is sized with the divisor 12 at the final height too.
-void tst_Dimensionamento::rileggeLaFinestraAdOgniRialzo()
+// The static scheme holds at every level, so a continuous slab is sized
+// with the divisor 12 at the final height too.
+void tst_Dimensionamento::continuaAllaAltezzaFinale()
 {
-    FinestreFinte finestre;
-    finestre.opzioni[QStringLiteral("optTipoCampata(0)")] = false;
     QString messaggio;
-    QVERIFY(Dimensiona(finestre, 6.0, 150, 20, messaggio));
+    QVERIFY(Dimensiona(6.0, 150, 20, messaggio, QStringLiteral("2"), false));
     QCOMPARE(Progetto.DivisoreMomento.Valore(), 12);
     QCOMPARE(Progetto.MomentoFlettente, 614.25);
     QCOMPARE(Progetto.DiamTondino1.Valore(), 12);

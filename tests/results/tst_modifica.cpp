@@ -64,7 +64,8 @@ struct Revisione {
     explicit Revisione(const QString &carico = QStringLiteral("200"), int minimo = 0)
         : finestre(QStringLiteral("5"), carico)
     {
-        PreparaProgetto();
+        Progetto = RecordProgetto{};
+        PreparaProgetto(Progetto);
         QString messaggio;
         const bool calcolato = ControllaInput(messaggio) && MostraRisultati(messaggio);
         Q_ASSERT(calcolato);
@@ -76,7 +77,9 @@ struct Revisione {
 
         cornice->setAttribute(Qt::WA_DeleteOnClose);
         const auto registra = [this](const char *evento) {
-            return [this, evento] { eventi << QLatin1String(evento) + (ClessidraVisibile() ? "*" : ""); };
+            return [this, evento] {
+                eventi << QLatin1String(evento) + (ClessidraVisibile() ? "*" : "");
+            };
         };
         QObject::connect(d, &frmModifica::ScaricaRisultatiRichiesto, &area, registra("scarica"));
         QObject::connect(d, &frmModifica::MostraRisultatiRichiesto, &area, registra("mostra"));

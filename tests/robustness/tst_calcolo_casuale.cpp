@@ -313,7 +313,8 @@ void tst_CalcoloCasuale::calcoliCasuali()
     GeneratoreTesti genera(seme);
     FinestreVeloci finestre;
     CollegaFinestre(&finestre);
-    PreparaProgetto();
+    Progetto = RecordProgetto{};
+    PreparaProgetto(Progetto);
     QMap<QString, int> esiti;
     for (int i = 0; i < Calcoli; ++i) {
         finestre.luce = genera.Luce();

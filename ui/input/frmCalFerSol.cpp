@@ -284,15 +284,12 @@ void frmCalFerSol::Form_Load()
 {
     if (QMdiSubWindow *cornice = CorniceDi(this))
         cornice->move(0, 0);
-    Progetto.SeparatoreDecimale = Numeri::SeparatoreDecimale();
-    InizializzaTabelle();
+    PreparaProgetto(Progetto);
     RiempiListe();
     optTipoSolaio[0]->setChecked(true);
     optTipoCampata[0]->setChecked(true);
     cmbCF->setCurrentText(VociInput::CopriferroIniziale);
     cmbSSTravetto->setCurrentText(VociInput::SottoTravettoIniziale);
-    Progetto.SpessoreST = Numeri::TestoInIntero(cmbSSTravetto->currentText());
-    ImpostaValoriIniziali();
     cmdStampa->setFocus();
     emit FinestraCaricata();
 }
@@ -305,7 +302,6 @@ void frmCalFerSol::RiempiListe()
 
 void frmCalFerSol::cmdCalcola_Click()
 {
-    Progetto.HTravettoMinimo = Intero(0);
     CalcolaSolaio();
 }
 

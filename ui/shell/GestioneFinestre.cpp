@@ -135,34 +135,59 @@ void DopoScaricamentoRisultati(frmOutPut2 *finestra)
     ApplicaInsiemeFinestraDavanti();
 }
 
+// A control the procedures ask for that the input window does not have is a
+// misspelt name: it stops the program at the first calculation, in every
+// build, instead of reading as an empty box.
+[[noreturn]] void ControlloSconosciuto(const QString &nome)
+{
+    qFatal("The input window has no control %s", qPrintable(nome));
+}
+
+// A control as a freshly loaded input window has it.
+QString TestoIniziale(const QString &nome)
+{
+    if (nome == Controlli::Copriferro)
+        return VociInput::CopriferroIniziale;
+    if (nome == Controlli::SottoTravetto)
+        return VociInput::SottoTravettoIniziale;
+    if (nome == Controlli::Luce || nome == Controlli::Carico)
+        return VociInput::CasellaIniziale;
+    ControlloSconosciuto(nome);
+}
+
+bool OpzioneIniziale(const QString &nome)
+{
+    if (nome == Controlli::Intermedio || nome == Controlli::CampataSingola)
+        return true;
+    ControlloSconosciuto(nome);
+}
+
 // What the engine sees of the windows. The input controls are read by name;
 // when the input window is not loaded they read as a freshly loaded window
 // would: whatever windows are open, the engine always reads a text or an
-// option, never a missing control.
+// option.
 class FinestreApplicazione : public Finestre {
 public:
     QString TestoControllo(const QString &nome) override
     {
-        if (frmCalFerSol *input = CalFerSolCaricata()) {
-            if (auto *casella = input->findChild<QLineEdit *>(nome))
-                return casella->text();
-            if (auto *lista = input->findChild<QComboBox *>(nome))
-                return lista->currentText();
-        }
-        if (nome == u"cmbCF")
-            return VociInput::CopriferroIniziale;
-        if (nome == u"cmbSSTravetto")
-            return VociInput::SottoTravettoIniziale;
-        return VociInput::CasellaIniziale;
+        frmCalFerSol *input = CalFerSolCaricata();
+        if (!input)
+            return TestoIniziale(nome);
+        if (auto *casella = input->findChild<QLineEdit *>(nome))
+            return casella->text();
+        if (auto *lista = input->findChild<QComboBox *>(nome))
+            return lista->currentText();
+        ControlloSconosciuto(nome);
     }
 
     bool ValoreOpzione(const QString &nome) override
     {
-        if (frmCalFerSol *input = CalFerSolCaricata()) {
-            if (auto *opzione = input->findChild<QRadioButton *>(nome))
-                return opzione->isChecked();
-        }
-        return nome.endsWith(u"(0)");
+        frmCalFerSol *input = CalFerSolCaricata();
+        if (!input)
+            return OpzioneIniziale(nome);
+        if (auto *opzione = input->findChild<QRadioButton *>(nome))
+            return opzione->isChecked();
+        ControlloSconosciuto(nome);
     }
 
     void ImpostaFuoco(const QString &nome) override
@@ -393,7 +418,6 @@ void PulisciInput()
 
 void ComandoCalcola()
 {
-    Progetto.HTravettoMinimo = Intero(0);
     CalcolaSolaio();
 }
 
