@@ -25,6 +25,8 @@ private slots:
     void testiDiUscita();
     void aritmeticaVerificata();
     void testiErrore();
+    void numeroIniziale_data();
+    void numeroIniziale();
 };
 
 void tst_Numeri::testoInDouble_data()
@@ -222,6 +224,34 @@ void tst_Numeri::testiErrore()
              QStringLiteral("11 - Divisione per zero"));
     QCOMPARE(ErroreRuntime(ErroreRuntime::TipoNonCorrispondente).Testo(),
              QStringLiteral("13 - Tipo non corrispondente"));
+}
+
+void tst_Numeri::numeroIniziale_data()
+{
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<double>("valore");
+    QTest::newRow("intero") << "18" << 18.0;
+    QTest::newRow("spazi ovunque") << " 1 8 " << 18.0;
+    QTest::newRow("unità dopo") << "18 cm" << 18.0;
+    QTest::newRow("segni") << "-7" << -7.0;
+    QTest::newRow("punto, sempre") << "2.5" << 2.5;
+    QTest::newRow("virgola ferma") << "2,5" << 2.0;
+    QTest::newRow("secondo punto") << "1.2.3" << 1.2;
+    QTest::newRow("esponente") << "25d-1" << 2.5;
+    QTest::newRow("esponente monco") << "5E+x" << 5.0;
+    QTest::newRow("vuoto") << "" << 0.0;
+    QTest::newRow("lettere prima") << "cm 18" << 0.0;
+    QTest::newRow("due segni") << "+-5" << 0.0;
+}
+
+void tst_Numeri::numeroIniziale()
+{
+    QFETCH(QString, testo);
+    QFETCH(double, valore);
+    QCOMPARE(Numeri::NumeroIniziale(testo), valore);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QCOMPARE(Numeri::NumeroIniziale(testo), valore);
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 }
 
 QTEST_GUILESS_MAIN(tst_Numeri)

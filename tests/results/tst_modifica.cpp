@@ -7,7 +7,6 @@
 #include "RispostaAvviso.h"
 
 #include "common/ElementiGrafici.h"
-#include "results/NumeroIniziale.h"
 #include "results/frmModifica.h"
 
 #include <QComboBox>
@@ -116,8 +115,6 @@ class tst_Modifica : public QObject {
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
-    void numeroIniziale_data();
-    void numeroIniziale();
     void aspetto();
     void lista_data();
     void lista();
@@ -128,34 +125,6 @@ private slots:
     void uscite_data();
     void uscite();
 };
-
-void tst_Modifica::numeroIniziale_data()
-{
-    QTest::addColumn<QString>("testo");
-    QTest::addColumn<double>("valore");
-    QTest::newRow("intero") << "18" << 18.0;
-    QTest::newRow("spazi ovunque") << " 1 8 " << 18.0;
-    QTest::newRow("unità dopo") << "18 cm" << 18.0;
-    QTest::newRow("segni") << "-7" << -7.0;
-    QTest::newRow("punto, sempre") << "2.5" << 2.5;
-    QTest::newRow("virgola ferma") << "2,5" << 2.0;
-    QTest::newRow("secondo punto") << "1.2.3" << 1.2;
-    QTest::newRow("esponente") << "25d-1" << 2.5;
-    QTest::newRow("esponente monco") << "5E+x" << 5.0;
-    QTest::newRow("vuoto") << "" << 0.0;
-    QTest::newRow("lettere prima") << "cm 18" << 0.0;
-    QTest::newRow("due segni") << "+-5" << 0.0;
-}
-
-void tst_Modifica::numeroIniziale()
-{
-    QFETCH(QString, testo);
-    QFETCH(double, valore);
-    QCOMPARE(NumeroIniziale(testo), valore);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QCOMPARE(NumeroIniziale(testo), valore);
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-}
 
 void tst_Modifica::aspetto()
 {

@@ -1,7 +1,6 @@
 #include "frmModifica.h"
 
 #include "IdentitaApplicazione.h"
-#include "NumeroIniziale.h"
 #include "common/Aspetto.h"
 #include "common/Clessidra.h"
 #include "common/ElementiGrafici.h"
@@ -140,7 +139,7 @@ void frmModifica::cmdOk_Click()
 bool frmModifica::RicalcolaConAltezzaScelta(QString &Messaggio)
 {
     const QString altezza = cmbNewHS->currentText();
-    if (NumeroIniziale(altezza) == 0) {
+    if (Numeri::NumeroIniziale(altezza) == 0) {
         Messaggio = AltezzaNonValida;
         return false;
     }
