@@ -7,7 +7,7 @@
 // file); the rest is UTF-8 text, split at the first three line feeds into
 // span, load, cover and polystyrene thickness.
 
-#include "FinestreVeloci.h"
+#include "CalcoloGiudicato.h"
 
 #include <QLocale>
 
@@ -18,7 +18,7 @@ using namespace Robustezza;
 
 namespace {
 
-void Ferma(const FinestreVeloci &f, const QString &motivo)
+void Ferma(const DatiCalcolo &f, const QString &motivo)
 {
     std::fprintf(stderr,
                  "Wrong outcome: %s\n  span \"%s\" load \"%s\" cover \"%s\" thickness \"%s\"\n",
@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t misura)
 {
     static const QLocale virgola(QLocale::Italian, QLocale::Italy);
     static const QLocale punto(QLocale::English, QLocale::UnitedStates);
-    static FinestreVeloci finestre;
+    static CalcoloGiudicato calcolo;
+    DatiCalcolo &ingressi = calcolo.dati;
     if (misura == 0)
         return 0;
 
@@ -48,20 +49,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t misura)
             return campi.mid(3).join(u'\n');
         return campi.value(i);
     };
-    finestre.luce = campo(0);
-    finestre.carico = campo(1);
-    finestre.copriferro = campo(2);
-    finestre.sottoTravetto = campo(3);
-    finestre.intermedio = !(scelte & 1);
-    finestre.campataSingola = !(scelte & 2);
+    ingressi.luce = campo(0);
+    ingressi.carico = campo(1);
+    ingressi.copriferro = campo(2);
+    ingressi.sottoTravetto = campo(3);
+    ingressi.intermedio = !(scelte & 1);
+    ingressi.campataSingola = !(scelte & 2);
 
-    // Each input from a freshly loaded window, so a finding replays from its file alone.
-    CollegaFinestre(&finestre);
-    Progetto = RecordProgetto{};
-    PreparaProgetto(Progetto);
-    Calcola(finestre);
-    const QString scorretto = EsitoScorretto(finestre);
+    // Each input on a freshly prepared record, so a finding replays from its file alone.
+    RecordProgetto progetto;
+    PreparaProgetto(progetto);
+    calcolo.Calcola(progetto);
+    const QString scorretto = EsitoScorretto(calcolo, progetto);
     if (!scorretto.isEmpty())
-        Ferma(finestre, scorretto);
+        Ferma(ingressi, scorretto);
     return 0;
 }

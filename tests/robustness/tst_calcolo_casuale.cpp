@@ -3,7 +3,7 @@
 // result texts or in one known message, never in a crash, a wrong number of
 // boxes or a text that is no number. Seeded, so a failure can be replayed.
 
-#include "FinestreVeloci.h"
+#include "CalcoloGiudicato.h"
 
 #include <QLocale>
 #include <QMap>
@@ -272,7 +272,7 @@ QString Leggibile(const QString &testo)
     return u'"' + uscita + u'"';
 }
 
-QString Ingressi(const FinestreVeloci &f)
+QString Ingressi(const DatiCalcolo &f)
 {
     return QStringLiteral("span %1, load %2, cover %3, thickness %4, %5, %6")
         .arg(Leggibile(f.luce), Leggibile(f.carico), Leggibile(f.copriferro),
@@ -311,29 +311,25 @@ void tst_CalcoloCasuale::calcoliCasuali()
     QLocale::setDefault(locale);
 
     GeneratoreTesti genera(seme);
-    FinestreVeloci finestre;
-    CollegaFinestre(&finestre);
-    Progetto = RecordProgetto{};
-    PreparaProgetto(Progetto);
+    RecordProgetto progetto;
+    PreparaProgetto(progetto);
+    CalcoloGiudicato calcolo;
+    DatiCalcolo &dati = calcolo.dati;
     QMap<QString, int> esiti;
     for (int i = 0; i < Calcoli; ++i) {
-        finestre.luce = genera.Luce();
-        finestre.carico = genera.Carico();
-        finestre.copriferro = genera.Copriferro();
-        finestre.sottoTravetto = genera.SottoTravetto();
-        finestre.intermedio = genera.Moneta(2);
-        finestre.campataSingola = genera.Moneta(2);
-        Calcola(finestre);
-        const QString scorretto = EsitoScorretto(finestre);
-        if (!scorretto.isEmpty()) {
-            CollegaFinestre(nullptr);
-            QFAIL(qPrintable(QStringLiteral("calculation %1 (%2): %3")
-                                 .arg(i)
-                                 .arg(Ingressi(finestre), scorretto)));
-        }
-        ++esiti[finestre.avvisi ? finestre.ultimoAvviso : QStringLiteral("results")];
+        dati.luce = genera.Luce();
+        dati.carico = genera.Carico();
+        dati.copriferro = genera.Copriferro();
+        dati.sottoTravetto = genera.SottoTravetto();
+        dati.intermedio = genera.Moneta(2);
+        dati.campataSingola = genera.Moneta(2);
+        calcolo.Calcola(progetto);
+        const QString scorretto = EsitoScorretto(calcolo, progetto);
+        if (!scorretto.isEmpty())
+            QFAIL(qPrintable(
+                QStringLiteral("calculation %1 (%2): %3").arg(i).arg(Ingressi(dati), scorretto)));
+        ++esiti[calcolo.riuscito ? QStringLiteral("results") : calcolo.messaggio];
     }
-    CollegaFinestre(nullptr);
 
     for (auto esito = esiti.cbegin(); esito != esiti.cend(); ++esito)
         qInfo("%7d  %s", esito.value(), qPrintable(esito.key()));
