@@ -15,12 +15,12 @@ public:
                   bool campataSingola = true, const QString &copriferro = QStringLiteral("2"),
                   const QString &sottoTravetto = QStringLiteral("4"))
     {
-        testi[QStringLiteral("txtLuceNettaSolaio")] = luce;
-        testi[QStringLiteral("txtSovracAcc")] = carico;
-        testi[QStringLiteral("cmbCF")] = copriferro;
-        testi[QStringLiteral("cmbSSTravetto")] = sottoTravetto;
-        opzioni[QStringLiteral("optTipoSolaio(0)")] = intermedio;
-        opzioni[QStringLiteral("optTipoCampata(0)")] = campataSingola;
+        testi[Controlli::Luce] = luce;
+        testi[Controlli::Carico] = carico;
+        testi[Controlli::Copriferro] = copriferro;
+        testi[Controlli::SottoTravetto] = sottoTravetto;
+        opzioni[Controlli::Intermedio] = intermedio;
+        opzioni[Controlli::CampataSingola] = campataSingola;
         CollegaFinestre(this);
     }
     ~FinestreFinte() override { CollegaFinestre(nullptr); }
@@ -28,13 +28,15 @@ public:
     QString TestoControllo(const QString &nome) override
     {
         letti << nome;
-        Q_ASSERT(testi.contains(nome));
+        if (!testi.contains(nome))
+            qFatal("The input window has no control %s", qPrintable(nome));
         return testi.value(nome);
     }
     bool ValoreOpzione(const QString &nome) override
     {
         letti << nome;
-        Q_ASSERT(opzioni.contains(nome));
+        if (!opzioni.contains(nome))
+            qFatal("The input window has no option %s", qPrintable(nome));
         return opzioni.value(nome);
     }
     void ImpostaFuoco(const QString &nome) override { fuochi << nome; }

@@ -104,8 +104,8 @@ void tst_Calcolo::ingressiRifiutati_data()
 
     const QString luce = Messaggi::LuceNonImpostata;
     const QString carico = Messaggi::SovraccaricoErrato;
-    const QString txtLuce = QStringLiteral("txtLuceNettaSolaio");
-    const QString txtCarico = QStringLiteral("txtSovracAcc");
+    const QString txtLuce = Controlli::Luce;
+    const QString txtCarico = Controlli::Carico;
     const auto it = QLocale::Italian;
     const auto en = QLocale::English;
 
@@ -206,8 +206,8 @@ void tst_Calcolo::ingressiRifiutati()
     QVERIFY(!finestre.risultatiMostrati);
     QVERIFY(finestre.risultati.isEmpty());
     // The windows keep what the user typed.
-    QCOMPARE(finestre.testi.value(QStringLiteral("txtLuceNettaSolaio")), luce);
-    QCOMPARE(finestre.testi.value(QStringLiteral("txtSovracAcc")), carico);
+    QCOMPARE(finestre.testi.value(Controlli::Luce), luce);
+    QCOMPARE(finestre.testi.value(Controlli::Carico), carico);
 }
 
 void tst_Calcolo::ingressiOstili_data()
@@ -345,7 +345,7 @@ void tst_Calcolo::caricoArrotondato()
     Calcola(finestre);
     const auto conDecimali = finestre.risultati;
     QCOMPARE(Progetto.Sovraccarico.Valore(), intero.toInt());
-    finestre.testi[QStringLiteral("txtSovracAcc")] = intero;
+    finestre.testi[Controlli::Carico] = intero;
     Calcola(finestre);
     QCOMPARE(finestre.risultati, conDecimali);
     QCOMPARE(finestre.avvisi, QStringList());
@@ -368,16 +368,16 @@ void tst_Calcolo::spessoreSottoTravetto()
 {
     // An empty list text keeps the previous thickness.
     FinestreFinte finestre(QStringLiteral("5"), QStringLiteral("200"));
-    finestre.testi[QStringLiteral("cmbSSTravetto")] = QStringLiteral("6");
+    finestre.testi[Controlli::SottoTravetto] = QStringLiteral("6");
     Calcola(finestre);
     QCOMPARE(Progetto.SpessoreST.Valore(), 6);
-    finestre.testi[QStringLiteral("cmbSSTravetto")] = QString();
+    finestre.testi[Controlli::SottoTravetto] = QString();
     Calcola(finestre);
     QCOMPARE(finestre.risultati.value(QStringLiteral("txtSpesST")), QStringLiteral("6"));
     QCOMPARE(finestre.risultati.value(QStringLiteral("txtHPanPol")), QStringLiteral("22"));
 
     // A thickness that fails leaves the boxes already written and the bound unset.
-    finestre.testi[QStringLiteral("cmbSSTravetto")] = QStringLiteral("-16");
+    finestre.testi[Controlli::SottoTravetto] = QStringLiteral("-16");
     finestre.risultati.clear();
     Calcola(finestre);
     QCOMPARE(finestre.avvisi.last(), QStringLiteral("11 - Divisione per zero"));
@@ -400,8 +400,8 @@ void tst_Calcolo::minimoPerLaRevisione()
     QCOMPARE(Progetto.HTravettoMinimo.Valore(), 16);
 
     // A new Calcola starts from 0 again and records the new sizing.
-    finestre.testi[QStringLiteral("txtLuceNettaSolaio")] = QStringLiteral("7");
-    finestre.testi[QStringLiteral("txtSovracAcc")] = QStringLiteral("100");
+    finestre.testi[Controlli::Luce] = QStringLiteral("7");
+    finestre.testi[Controlli::Carico] = QStringLiteral("100");
     Calcola(finestre);
     QCOMPARE(Progetto.HTravettoMinimo.Valore(), 24);
 }

@@ -60,20 +60,20 @@ QWidget *GruppoSenzaBordo(QWidget *contenitore, const char *nome)
     return gruppo;
 }
 
-QComboBox *Lista(QWidget *contenitore, const char *nome)
+QComboBox *Lista(QWidget *contenitore, const QString &nome)
 {
     auto *lista = new QComboBox(contenitore);
-    lista->setObjectName(QString::fromLatin1(nome));
+    lista->setObjectName(nome);
     lista->setEditable(false);
     lista->setFont(Arial(11.25));
     ColoraSfondo(lista, Bianco, true);
     return lista;
 }
 
-QLineEdit *Casella(QWidget *contenitore, const char *nome)
+QLineEdit *Casella(QWidget *contenitore, const QString &nome)
 {
     auto *casella = new QLineEdit(VociInput::CasellaIniziale, contenitore);
-    casella->setObjectName(QString::fromLatin1(nome));
+    casella->setObjectName(nome);
     casella->setFont(Arial(11.25));
     // White, not the silver of the frame it lies on, which reads as disabled.
     ColoraSfondo(casella, Bianco, true);
@@ -189,12 +189,12 @@ void frmCalFerSol::CreaGeometria()
     const QFont arial = Arial(11.25);
     auto *etichettaSS = Etichetta(fraSez, QStringLiteral("Spessore SottoTravetto (SS)"), arial);
     PosizionaEtichettaInTwips(etichettaSS, 135, 4185, 2820, 255);
-    cmbSSTravetto = Lista(fraSez, "cmbSSTravetto");
+    cmbSSTravetto = Lista(fraSez, Controlli::SottoTravetto);
     PosizionaInTwips(cmbSSTravetto, 3735, 4095, 1005, 375);
     PosizionaEtichettaInTwips(Etichetta(fraSez, QStringLiteral("cm"), arial), 4905, 4185, 315, 255);
     auto *etichettaCF = Etichetta(fraSez, QStringLiteral("Spessore Copri Ferro (CF) = "), arial);
     PosizionaEtichettaInTwips(etichettaCF, 135, 4635, 2880, 255);
-    cmbCF = Lista(fraSez, "cmbCF");
+    cmbCF = Lista(fraSez, Controlli::Copriferro);
     PosizionaInTwips(cmbCF, 3735, 4545, 1005, 375);
     PosizionaEtichettaInTwips(Etichetta(fraSez, QStringLiteral("cm"), arial), 4905, 4635, 315, 255);
     etichettaSS->setBuddy(cmbSSTravetto);
@@ -220,12 +220,12 @@ void frmCalFerSol::CreaGeometria()
 
     auto *etichettaLC = Etichetta(fraSol, QStringLiteral("Luce Calcolo Solaio (LC)"), arial);
     PosizionaEtichettaInTwips(etichettaLC, 180, 3690, 2430, 255);
-    txtLuceNettaSolaio = Casella(fraSol, "txtLuceNettaSolaio");
+    txtLuceNettaSolaio = Casella(fraSol, Controlli::Luce);
     PosizionaInTwips(txtLuceNettaSolaio, 180, 4005, 825, 315);
     PosizionaEtichettaInTwips(Etichetta(fraSol, QStringLiteral("m"), arial), 1125, 4050, 195, 255);
     auto *etichettaQ = Etichetta(fraSol, QStringLiteral("Sovraccarico  (q)"), arial);
     PosizionaEtichettaInTwips(etichettaQ, 180, 4365, 1680, 255);
-    txtSovracAcc = Casella(fraSol, "txtSovracAcc");
+    txtSovracAcc = Casella(fraSol, Controlli::Carico);
     PosizionaInTwips(txtSovracAcc, 180, 4635, 825, 315);
     PosizionaEtichettaInTwips(Etichetta(fraSol, QStringLiteral("daN/m2"), arial), 1080, 4725, 765,
                               255);
