@@ -347,7 +347,7 @@ void tst_RigaComando::esiti_data()
                             << 2 << "--schema";
     QTest::newRow("format") << caso("5", "200") + QStringList{QStringLiteral("--formato=xls")} << 2
                             << "--formato";
-    QTest::newRow("zero step") << caso("4:6:0", "200") << 2 << "--luce";
+    QTest::newRow("zero step") << caso("4:6:0", "200") << 2 << "passo deve essere maggiore di zero";
     QTest::newRow("negative step") << caso("5", "100:200:-10") << 2 << "--sovraccarico";
     QTest::newRow("backwards") << caso("6:4:0,5", "200") << 2 << "--luce";
     QTest::newRow("two parts") << caso("4:6", "200") << 2 << "--luce";
@@ -497,8 +497,9 @@ void tst_RigaComando::uscitaPerduta_data()
 
     const QStringList caso = {QStringLiteral("--luce"), QStringLiteral("5"),
                               QStringLiteral("--sovraccarico"), QStringLiteral("200")};
-    const QStringList tabella = {QStringLiteral("--luce"), QStringLiteral("3:7,95:0,05"),
-                                 QStringLiteral("--sovraccarico"), QStringLiteral("100:1000:10"),
+    // As many cases as one run may have, in one range: accepted, and cut by the output.
+    const QStringList tabella = {QStringLiteral("--luce"), QStringLiteral("3:7,99995:0,00005"),
+                                 QStringLiteral("--sovraccarico"), QStringLiteral("200"),
                                  QStringLiteral("--formato=csv")};
     QTest::newRow("disk full") << caso << "pieno";
     QTest::newRow("disk full, help") << QStringList{QStringLiteral("--help")} << "pieno";
