@@ -100,10 +100,19 @@ QStringList FigureDelTesto(const QString &testo)
 // quote, so quoting only wraps a field.
 QStringList Celle(const QString &riga, QChar separatore)
 {
-    QStringList celle = riga.split(separatore);
-    for (QString &cella : celle)
-        if (cella.startsWith(u'"') && cella.endsWith(u'"'))
-            cella = cella.mid(1, cella.size() - 2);
+    // As a spreadsheet reads them: a quoted cell may hold the separator, "" is a quote.
+    QStringList celle(1);
+    bool citato = false;
+    for (qsizetype i = 0; i < riga.size(); ++i) {
+        if (citato && riga[i] == u'"' && riga.mid(i + 1, 1) == u"\"")
+            celle.last() += riga[++i];
+        else if (riga[i] == u'"')
+            citato = !citato;
+        else if (riga[i] == separatore && !citato)
+            celle << QString();
+        else
+            celle.last() += riga[i];
+    }
     return celle;
 }
 
@@ -433,8 +442,10 @@ void tst_RigaComando::valori_data()
         riga("start's decimals", "0,25:2,25:1", "200", "0,25/200 1,25/200 2,25/200");
         // The load the engine calculated with: whole, halves to even.
         riga("whole loads", "5", "250,4;251,5;-0,4", "5/250 5/252 5/0");
-        // Echoed texts a spreadsheet would run as formulas are shown as text.
-        riga("formulas", "=1+1;-2;@A", "+200", "'=1+1/200 -2/200 '@A/200");
+        // Echoed texts a spreadsheet would run as formulas are shown as text;
+        // a quote, and the message's comma, stay in their cells.
+        riga("formulas, quote", "=1+1;-2;@A;5\"", "+200", "'=1+1/200 -2/200 '@A/200 5\"/200");
+        riga("every digit", "5,1234567", "200", "5,1234567/200");
     }
 }
 
@@ -454,6 +465,7 @@ void tst_RigaComando::valori()
     for (const QString &riga :
          csv.uscita.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).mid(1)) {
         const QStringList celle = Celle(riga, Italiano(locale) ? u';' : u',');
+        QCOMPARE(celle.size(), 20);
         casi << celle[0] + u'/' + celle[1];
     }
     QCOMPARE(casi.join(u' '), attesi);
@@ -462,8 +474,8 @@ void tst_RigaComando::valori()
     QStringList oggetti;
     for (const QJsonValue caso : QJsonDocument::fromJson(json.grezza).array()) {
         const QJsonValue luce = caso[QStringLiteral("luce")];
-        oggetti << (luce.isString() ? luce.toString() : QString::number(luce.toDouble())) + u'/' +
-                       QString::number(caso[QStringLiteral("sovraccarico")].toDouble());
+        oggetti << (luce.isString() ? luce.toString() : QString::number(luce.toDouble(), 'g', 15)) +
+                       u'/' + QString::number(caso[QStringLiteral("sovraccarico")].toDouble());
     }
     QCOMPARE(oggetti.join(u' '), attesi.replace(u',', u'.').remove(u'\''));
 }
