@@ -14,10 +14,11 @@
 // A print system for tests, called from the printing threads as the real one
 // is. It finds a printer "Finta" with the given paper and keeps each PDF it
 // is given, as a PDF page; the lookup and the sending can each refuse with a reason, throw,
-// or keep silent until Libera or until told to stop. Counts the calls under way.
+// keep silent until Libera or until told to stop, or until Libera alone, as
+// a server that does not hear the stop. Counts the calls under way.
 class StampanteFinta : public ServizioStampa {
 public:
-    enum class Risposta { Accetta, Rifiuta, Lancia, Tace };
+    enum class Risposta { Accetta, Rifiuta, Lancia, Tace, Sorda };
 
     explicit StampanteFinta(Risposta ricerca = Risposta::Accetta,
                             Risposta invio = Risposta::Accetta)
@@ -99,6 +100,11 @@ private:
                 Errore = QStringLiteral("fermata");
                 return false;
             }
+            return true;
+        }
+        case Risposta::Sorda: {
+            std::unique_lock blocco(mutex);
+            sveglia.wait(blocco, [this] { return liberata; });
             return true;
         }
         }

@@ -15,6 +15,7 @@
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QSignalSpy>
 #ifdef VELMORA_SERVER_CUPS
 #include <QTcpServer>
@@ -356,6 +357,7 @@ void tst_StampaVideo::fallimenti_data()
         riga("page refused after it was drawn", "finta", ok, Risposta::Rifiuta, spenta);
         riga("throws after the page was drawn", "finta", ok, Risposta::Lancia, eccezione);
         riga("lookup never answers", "finta", Risposta::Tace, ok, cercaMuta);
+        riga("lookup answers after the give-up", "finta", Risposta::Sorda, ok, cercaMuta);
         riga("sending never answers", "finta", ok, Risposta::Tace, inviaMuta);
 #ifdef VELMORA_SERVER_CUPS
         riga("no print server", "cups", ok, ok, senzaServer);
@@ -378,8 +380,8 @@ void tst_StampaVideo::fallimenti()
     std::shared_ptr<ServizioStampa> servizio = finta;
     // Short where the limit is what is tried, and long enough elsewhere for
     // the page to be drawn under the sanitizers.
-    std::chrono::milliseconds attesa =
-        ricerca == Risposta::Tace || invio == Risposta::Tace ? 1s : 30s;
+    const auto tace = [](Risposta r) { return r == Risposta::Tace || r == Risposta::Sorda; };
+    std::chrono::milliseconds attesa = tace(ricerca) || tace(invio) ? 1s : 30s;
 #ifdef VELMORA_SERVER_CUPS
     // A server that takes the connection and never says a word.
     QTcpServer muto;
@@ -414,6 +416,10 @@ void tst_StampaVideo::fallimenti()
     ChiediStampa(*finestra, origine);
     QVERIFY(conclusa.count() == 1 || conclusa.wait(30000));
     qputenv("CUPS_SERVER", "localhost:1");
+    // A printer that answers once the job has given up is sent no page.
+    const QPointer<LavoroStampa> lavoro = finestra->findChild<LavoroStampa *>();
+    finta->Libera();
+    QTRY_VERIFY(!lavoro);
 
     QCOMPARE(conclusa.first().at(0).toBool(), false);
     const QString perche = conclusa.first().at(1).toString();
