@@ -96,7 +96,9 @@ private:
             throw std::runtime_error("memoria esaurita");
         case Risposta::Tace: {
             std::unique_lock blocco(mutex);
-            if (!sveglia.wait(blocco, fine, [this] { return liberata; })) {
+            // Told to stop, it stops, even if set free at the same moment.
+            sveglia.wait(blocco, fine, [this] { return liberata; });
+            if (fine.stop_requested()) {
                 Errore = QStringLiteral("fermata");
                 return false;
             }
