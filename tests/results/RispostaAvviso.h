@@ -1,2 +1,0 @@
-#pragma once
-#include "AiutiFinestre.h" // RispostaAvviso and RispostaDialoghi
