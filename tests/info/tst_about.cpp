@@ -3,7 +3,7 @@
 // start; on Linux with the stand-in on a PATH of our own, on Windows with the
 // registry itself.
 
-#include "RispostaAvviso.h"
+#include "AiutiFinestre.h"
 #include "info/ServiziSistema.h"
 #include "info/frmAbout.h"
 #ifdef Q_OS_WIN

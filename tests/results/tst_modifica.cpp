@@ -2,9 +2,9 @@
 // step by step (sizing, unloading and refilling the result window, closing)
 // under the busy pointer, every failure with its message, and the ways out.
 
+#include "AiutiFinestre.h"
 #include "Aspetti.h"
 #include "FinestreFinte.h"
-#include "RispostaAvviso.h"
 
 #include "common/ElementiGrafici.h"
 #include "results/frmModifica.h"

@@ -5,8 +5,8 @@
 // machine's default queue is left as it is. A server that fails as the page
 // arrives is a proxy in this process, on 127.0.0.1, in front of the real one.
 
+#include "AiutiFinestre.h"
 #include "LetturaPdf.h"
-#include "RispostaDialoghi.h"
 #include "shell/Stampa.h"
 #include "shell/TraduzioneQt.h"
 #include "shell/mdiVelmora.h"

@@ -1,8 +1,8 @@
 // Screen printing: the confirmation, the page it prints and what happens when
 // printing cannot be done, for each of the commands that ask for it.
 
+#include "AiutiFinestre.h"
 #include "LetturaPdf.h"
-#include "RispostaDialoghi.h"
 #include "StampanteFinta.h"
 #include "StatoApplicazione.h"
 #include "shell/InsiemiPulsanti.h"

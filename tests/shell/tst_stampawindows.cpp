@@ -5,8 +5,8 @@
 // whole, and left for scripts/test-windows.sh, which looks at the picture
 // on it. Skipped where Windows has no default printer.
 
+#include "AiutiFinestre.h"
 #include "LetturaPdf.h"
-#include "RispostaDialoghi.h"
 #include "shell/TraduzioneQt.h"
 #include "shell/mdiVelmora.h"
 
