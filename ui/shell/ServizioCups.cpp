@@ -20,17 +20,6 @@
 
 namespace {
 
-// A CUPS message as the tail of "Stampa non riuscita: ...".
-QString MotivoCups(const char *testo)
-{
-    QString motivo = QString::fromUtf8(testo).trimmed();
-    while (motivo.endsWith(QLatin1Char('.')))
-        motivo.chop(1);
-    if (!motivo.isEmpty())
-        motivo[0] = motivo[0].toLower();
-    return motivo;
-}
-
 // Whether nothing listens at the server's address, as when the server is
 // stopped: CUPS then says "host is down", as for a server out of reach. Only
 // a server on this machine is tried, where the answer comes at once.
@@ -99,7 +88,7 @@ public:
                                       "(connessione rifiutata)")
                     .arg(Server());
             return QStringLiteral("il server di stampa %1 non è raggiungibile (%2)")
-                .arg(Server(), MotivoCups(cupsLastErrorString()));
+                .arg(Server(), MotivoStampa(QString::fromUtf8(cupsLastErrorString())));
         }
         if (fermata)
             return QStringLiteral("la stampa è stata interrotta");
@@ -111,11 +100,12 @@ public:
                 .arg(Server());
         if (errore != 0)
             return QStringLiteral("la connessione con il server di stampa %1 si è interrotta (%2)")
-                .arg(Server(), MotivoCups(std::generic_category().message(errore).c_str()));
+                .arg(Server(),
+                     MotivoStampa(QString::fromStdString(std::generic_category().message(errore))));
         if (rotta)
             return QStringLiteral("la connessione con il server di stampa %1 si è interrotta")
                 .arg(Server());
-        return MotivoCups(cupsLastErrorString());
+        return MotivoStampa(QString::fromUtf8(cupsLastErrorString()));
     }
 
     // Whether the last request was cut short, whatever the library answered:

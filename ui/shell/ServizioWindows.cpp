@@ -9,22 +9,6 @@
 // printer is allowed on a thread other than the windows'; the spooler's
 // calls cannot be given up, so the job's own time limit speaks for them.
 
-namespace {
-
-// The reason Windows gives for the last failed call, as the tail of
-// "Stampa non riuscita: ...".
-QString MotivoSistema()
-{
-    QString motivo = qt_error_string().trimmed();
-    while (motivo.endsWith(QLatin1Char('.')))
-        motivo.chop(1);
-    if (!motivo.isEmpty())
-        motivo[0] = motivo[0].toLower();
-    return motivo;
-}
-
-} // namespace
-
 class ServizioWindows : public ServizioStampa {
 public:
     bool TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore,
@@ -77,7 +61,7 @@ bool ServizioWindows::InviaPagina(const StampanteTrovata &Stampante, const QImag
     QPainter pittore;
     if (!pittore.begin(&stampante)) {
         Errore = QStringLiteral("la stampante «%1» non accetta la pagina (%2)")
-                     .arg(Stampante.Nome, MotivoSistema());
+                     .arg(Stampante.Nome, MotivoStampa(qt_error_string()));
         return false;
     }
     // The painter starts at the corner of the printable area, inside the margins.
@@ -91,7 +75,7 @@ bool ServizioWindows::InviaPagina(const StampanteTrovata &Stampante, const QImag
     pittore.drawImage(AdattaImmagine(pagina.size(), area), pagina);
     if (!pittore.end()) {
         Errore = QStringLiteral("la pagina non è arrivata alla stampante «%1» (%2)")
-                     .arg(Stampante.Nome, MotivoSistema());
+                     .arg(Stampante.Nome, MotivoStampa(qt_error_string()));
         return false;
     }
     return true;

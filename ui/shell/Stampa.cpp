@@ -82,6 +82,16 @@ QRectF AdattaImmagine(const QSizeF &immagine, const QRectF &area)
     return QRectF(QPointF(sinistra, area.top()), misura);
 }
 
+QString MotivoStampa(const QString &messaggio)
+{
+    QString motivo = messaggio.trimmed();
+    while (motivo.endsWith(QLatin1Char('.')))
+        motivo.chop(1);
+    if (!motivo.isEmpty())
+        motivo[0] = motivo[0].toLower();
+    return motivo;
+}
+
 bool ScriviPaginaPdf(const QImage &videata, const QPageLayout &carta, QIODevice &destinazione,
                      QString &Errore)
 {

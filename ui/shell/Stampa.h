@@ -55,6 +55,10 @@ std::shared_ptr<ServizioStampa> ServizioStampaSistema();
 // The title of every printout, as the print queue lists it.
 inline const QString NomeLavoroStampa = QStringLiteral("FELTRANOVA - Stampa Videata");
 
+// A print system's own message as the tail of "Stampa non riuscita: ...":
+// trimmed, without its closing full stops, lower case first.
+QString MotivoStampa(const QString &messaggio);
+
 // The density the printed window is drawn at, on A4 and Letter paper.
 inline constexpr double PuntiPerPollice = 300;
 
