@@ -34,7 +34,7 @@ arch=$(dpkg --print-architecture)
     fail "unexpected package name $(basename "$deb")"
 echo "$(basename "$deb"): $(stat -c %s "$deb") bytes"
 echo "Depends: $(dpkg-deb -f "$deb" Depends)"
-for needed in libqt6widgets6 libqt6svg6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation; do
+for needed in libqt6widgets6 libqt6svg6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation libcups2; do
     dpkg-deb -f "$deb" Depends | grep -qw "$needed" || fail "Depends lacks $needed"
 done
 echo "Recommends: $(dpkg-deb -f "$deb" Recommends)"

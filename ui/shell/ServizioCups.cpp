@@ -4,6 +4,7 @@
 
 #include <cups/cups.h>
 
+#include <dlfcn.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include <atomic>
 #include <cerrno>
 #include <iterator>
+#include <optional>
 #include <stop_token>
 #include <system_error>
 
@@ -20,13 +22,73 @@
 
 namespace {
 
+// The functions of the CUPS library this service calls.
+// clang-format off
+#define FUNZIONI_CUPS(F)                                                                           \
+    F(cupsCancelJob2) F(cupsCreateJob) F(cupsDoRequest) F(cupsEncryption) F(cupsFinishDocument)    \
+    F(cupsFreeDests) F(cupsGetDefault2) F(cupsGetNamedDest) F(cupsGetOption) F(cupsLastError)      \
+    F(cupsLastErrorString) F(cupsServer) F(cupsStartDocument) F(cupsWriteRequestData)              \
+    F(httpAddrFreeList) F(httpAddrGetList) F(httpAddrLength) F(httpAddrLocalhost) F(httpClose)     \
+    F(httpConnect2) F(httpError) F(httpGetStatus) F(httpSetTimeout) F(ippAddString)                \
+    F(ippAddStrings) F(ippDelete) F(ippFindAttribute) F(ippGetCount) F(ippGetInteger)              \
+    F(ippGetString) F(ippNewRequest) F(ippPort) F(pwgMediaForPWG)
+// clang-format on
+
+// The CUPS library, opened by the first print rather than with the program:
+// with the twenty libraries it brings along (encryption, Kerberos, service
+// discovery) it made the wizard open a sixth slower and the program start
+// 3.4 MiB larger, for a feature most sessions never use.
+struct LibreriaCups {
+#define DICHIARA(nome) decltype(&::nome) nome = nullptr;
+    FUNZIONI_CUPS(DICHIARA)
+#undef DICHIARA
+};
+
+std::optional<LibreriaCups> ApriLibreriaCups(QString &Errore)
+{
+    constexpr const char *file = "libcups.so.2";
+    // Kept open for the rest of the process: a job may still be cancelled
+    // as the program quits.
+    void *libreria = dlopen(file, RTLD_NOW | RTLD_LOCAL);
+    if (!libreria) {
+        Errore = QStringLiteral("la libreria di stampa %1 non si può caricare (%2)")
+                     .arg(QLatin1String(file), QString::fromLocal8Bit(dlerror()));
+        return std::nullopt;
+    }
+    LibreriaCups cups;
+    QStringList mancanti;
+#define CERCA(nome)                                                                                \
+    cups.nome = reinterpret_cast<decltype(cups.nome)>(dlsym(libreria, #nome));                     \
+    if (!cups.nome)                                                                                \
+        mancanti << QStringLiteral(#nome);
+    FUNZIONI_CUPS(CERCA)
+#undef CERCA
+    if (!mancanti.isEmpty()) {
+        Errore = QStringLiteral("la libreria di stampa %1 è troppo vecchia (manca %2)")
+                     .arg(QLatin1String(file), mancanti.join(QStringLiteral(", ")));
+        return std::nullopt;
+    }
+    return cups;
+}
+
+// Opened once, by whichever thread prints first; null, with the reason,
+// where it cannot be.
+const LibreriaCups *Cups(QString &Errore)
+{
+    static QString motivo;
+    static const std::optional<LibreriaCups> libreria = ApriLibreriaCups(motivo);
+    if (!libreria)
+        Errore = motivo;
+    return libreria ? &*libreria : nullptr;
+}
+
 // Whether nothing listens at the server's address, as when the server is
 // stopped: CUPS then says "host is down", as for a server out of reach. Only
 // a server on this machine is tried, where the answer comes at once.
-bool ServerSpento(const char *server, int porta)
+bool ServerSpento(const LibreriaCups &cups, const char *server, int porta)
 {
     http_addrlist_t *indirizzi =
-        httpAddrGetList(server, AF_UNSPEC, QByteArray::number(porta).constData());
+        cups.httpAddrGetList(server, AF_UNSPEC, QByteArray::number(porta).constData());
     int rifiutate = 0;
     bool altro = false;
     for (const http_addrlist_t *indirizzo = indirizzi; indirizzo && !altro;
@@ -35,14 +97,14 @@ bool ServerSpento(const char *server, int porta)
         const int presa = ::socket(indirizzo->addr.addr.sa_family, SOCK_STREAM | SOCK_CLOEXEC, 0);
         if (presa < 0)
             continue;
-        altro = !httpAddrLocalhost(&indirizzo->addr) ||
+        altro = !cups.httpAddrLocalhost(&indirizzo->addr) ||
                 ::connect(presa, &indirizzo->addr.addr,
-                          socklen_t(httpAddrLength(&indirizzo->addr))) == 0 ||
+                          socklen_t(cups.httpAddrLength(&indirizzo->addr))) == 0 ||
                 (errno != ECONNREFUSED && errno != ENOENT);
         rifiutate += !altro;
         ::close(presa);
     }
-    httpAddrFreeList(indirizzi);
+    cups.httpAddrFreeList(indirizzi);
     return rifiutate > 0 && !altro;
 }
 
@@ -51,48 +113,51 @@ bool ServerSpento(const char *server, int porta)
 // and as soon as it is told to stop.
 class ConnessioneCups {
 public:
-    explicit ConnessioneCups(std::chrono::milliseconds attesa, std::stop_token fine = {})
-        : server(QString::fromLocal8Bit(cupsServer()))
-        , porta(ippPort())
+    ConnessioneCups(const LibreriaCups &cups, std::chrono::milliseconds attesa,
+                    std::stop_token fine = {})
+        : cups(cups)
+        , server(QString::fromLocal8Bit(cups.cupsServer()))
+        , porta(cups.ippPort())
         , scadenza(std::chrono::steady_clock::now() + attesa)
         , fine(std::move(fine))
     {
         {
             const std::stop_callback<Annulla> ascolto(this->fine, Annulla{&annullata});
-            http = httpConnect2(cupsServer(), porta, nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                                int(attesa.count()), &annullata);
+            http = cups.httpConnect2(cups.cupsServer(), porta, nullptr, AF_UNSPEC,
+                                     cups.cupsEncryption(), 1, int(attesa.count()), &annullata);
         }
         // The library asks at every pause whether to go on waiting: short
         // pauses let a stop be heard at once.
         constexpr std::chrono::milliseconds passo(200);
         if (http)
-            httpSetTimeout(http, std::min(attesa, passo).count() / 1000.0,
-                           &ConnessioneCups::Attendi, this);
+            cups.httpSetTimeout(http, std::min(attesa, passo).count() / 1000.0,
+                                &ConnessioneCups::Attendi, this);
     }
     ~ConnessioneCups()
     {
         if (http)
-            httpClose(http);
+            cups.httpClose(http);
     }
     ConnessioneCups(const ConnessioneCups &) = delete;
     ConnessioneCups &operator=(const ConnessioneCups &) = delete;
 
     http_t *Http() const { return http; }
+    const LibreriaCups &Cups() const { return cups; }
 
     // Why the last request failed.
     QString Errore() const
     {
         if (!http) {
-            if (ServerSpento(cupsServer(), porta))
+            if (ServerSpento(cups, cups.cupsServer(), porta))
                 return QStringLiteral("il server di stampa %1 non è in funzione "
                                       "(connessione rifiutata)")
                     .arg(Server());
             return QStringLiteral("il server di stampa %1 non è raggiungibile (%2)")
-                .arg(Server(), MotivoStampa(QString::fromUtf8(cupsLastErrorString())));
+                .arg(Server(), MotivoStampa(QString::fromUtf8(cups.cupsLastErrorString())));
         }
         if (fermata)
             return QStringLiteral("la stampa è stata interrotta");
-        const int errore = httpError(http);
+        const int errore = cups.httpError(http);
         if (scaduta || errore == ETIMEDOUT)
             return QStringLiteral("il server di stampa %1 non risponde").arg(Server());
         if (errore == ECONNRESET || errore == EPIPE)
@@ -105,12 +170,15 @@ public:
         if (rotta)
             return QStringLiteral("la connessione con il server di stampa %1 si è interrotta")
                 .arg(Server());
-        return MotivoStampa(QString::fromUtf8(cupsLastErrorString()));
+        return MotivoStampa(QString::fromUtf8(cups.cupsLastErrorString()));
     }
 
     // Whether the last request was cut short, whatever the library answered:
     // it may report a job as taken when the connection broke under its page.
-    bool Interrotta() const { return !http || scaduta || fermata || rotta || httpError(http) != 0; }
+    bool Interrotta() const
+    {
+        return !http || scaduta || fermata || rotta || cups.httpError(http) != 0;
+    }
 
     void SegnaRotta() { rotta = true; }
 
@@ -138,6 +206,7 @@ private:
         return QStringLiteral("%1:%2").arg(server).arg(porta);
     }
 
+    const LibreriaCups &cups;
     QString server;
     int porta;
     std::chrono::steady_clock::time_point scadenza;
@@ -157,12 +226,12 @@ struct AttributiStampante {
 };
 
 // The largest of the values, in hundredths of a millimetre, as millimetres.
-qreal MargineMassimo(ipp_t *risposta, const char *nome)
+qreal MargineMassimo(const LibreriaCups &cups, ipp_t *risposta, const char *nome)
 {
     int massimo = 0;
-    if (ipp_attribute_t *attributo = ippFindAttribute(risposta, nome, IPP_TAG_INTEGER)) {
-        for (int i = 0; i < ippGetCount(attributo); ++i)
-            massimo = qMax(massimo, ippGetInteger(attributo, i));
+    if (ipp_attribute_t *attributo = cups.ippFindAttribute(risposta, nome, IPP_TAG_INTEGER)) {
+        for (int i = 0; i < cups.ippGetCount(attributo); ++i)
+            massimo = qMax(massimo, cups.ippGetInteger(attributo, i));
     }
     return massimo / 100.0;
 }
@@ -170,7 +239,7 @@ qreal MargineMassimo(ipp_t *risposta, const char *nome)
 // Asked of the printer itself: the library's own guess at the default paper
 // follows the user's locale, not the printer. A4 with no border where the
 // printer does not say.
-AttributiStampante LeggiAttributi(http_t *http, const char *indirizzo)
+AttributiStampante LeggiAttributi(const LibreriaCups &cups, http_t *http, const char *indirizzo)
 {
     AttributiStampante attributi{{},
                                  QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -181,37 +250,38 @@ AttributiStampante LeggiAttributi(http_t *http, const char *indirizzo)
         "printer-state-message",        "media-default",
         "media-left-margin-supported",  "media-top-margin-supported",
         "media-right-margin-supported", "media-bottom-margin-supported"};
-    ipp_t *richiesta = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    ippAddString(richiesta, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, indirizzo);
-    ippAddStrings(richiesta, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                  int(std::size(richiesti)), nullptr, richiesti);
-    ipp_t *risposta = cupsDoRequest(http, richiesta, "/");
+    ipp_t *richiesta = cups.ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    cups.ippAddString(richiesta, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, indirizzo);
+    cups.ippAddStrings(richiesta, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                       int(std::size(richiesti)), nullptr, richiesti);
+    ipp_t *risposta = cups.cupsDoRequest(http, richiesta, "/");
     if (ipp_attribute_t *messaggio =
-            ippFindAttribute(risposta, "printer-state-message", IPP_TAG_TEXT))
-        attributi.Messaggio = QString::fromUtf8(ippGetString(messaggio, 0, nullptr)).trimmed();
-    ipp_attribute_t *carta = ippFindAttribute(risposta, "media-default", IPP_TAG_ZERO);
+            cups.ippFindAttribute(risposta, "printer-state-message", IPP_TAG_TEXT))
+        attributi.Messaggio = QString::fromUtf8(cups.ippGetString(messaggio, 0, nullptr)).trimmed();
+    ipp_attribute_t *carta = cups.ippFindAttribute(risposta, "media-default", IPP_TAG_ZERO);
     if (const pwg_media_t *misura =
-            carta ? pwgMediaForPWG(ippGetString(carta, 0, nullptr)) : nullptr;
+            carta ? cups.pwgMediaForPWG(cups.ippGetString(carta, 0, nullptr)) : nullptr;
         misura && misura->width > 0 && misura->length > 0) {
         attributi.Carta.setPageSize(QPageSize(QSizeF(misura->width, misura->length) / 100.0,
                                               QPageSize::Millimeter, QString(),
                                               QPageSize::FuzzyMatch));
         attributi.Carta.setMargins(
-            QMarginsF(MargineMassimo(risposta, "media-left-margin-supported"),
-                      MargineMassimo(risposta, "media-top-margin-supported"),
-                      MargineMassimo(risposta, "media-right-margin-supported"),
-                      MargineMassimo(risposta, "media-bottom-margin-supported")));
+            QMarginsF(MargineMassimo(cups, risposta, "media-left-margin-supported"),
+                      MargineMassimo(cups, risposta, "media-top-margin-supported"),
+                      MargineMassimo(cups, risposta, "media-right-margin-supported"),
+                      MargineMassimo(cups, risposta, "media-bottom-margin-supported")));
     }
-    ippDelete(risposta);
+    cups.ippDelete(risposta);
     return attributi;
 }
 
 // Whether the server knows the queue, as far as it answers.
-bool CodaEsiste(http_t *http, const QString &nome)
+bool CodaEsiste(const LibreriaCups &cups, http_t *http, const QString &nome)
 {
-    cups_dest_t *destinazione = cupsGetNamedDest(http, nome.toLocal8Bit().constData(), nullptr);
-    const bool esiste = destinazione || cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND;
-    cupsFreeDests(destinazione ? 1 : 0, destinazione);
+    cups_dest_t *destinazione =
+        cups.cupsGetNamedDest(http, nome.toLocal8Bit().constData(), nullptr);
+    const bool esiste = destinazione || cups.cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND;
+    cups.cupsFreeDests(destinazione ? 1 : 0, destinazione);
     return esiste;
 }
 
@@ -220,32 +290,33 @@ bool CodaEsiste(http_t *http, const QString &nome)
 bool MandaDocumento(ConnessioneCups &connessione, const QByteArray &coda, int lavoro,
                     const QByteArray &pdf)
 {
+    const LibreriaCups &cups = connessione.Cups();
     http_t *http = connessione.Http();
     http_status_t stato =
-        cupsStartDocument(http, coda.constData(), lavoro, nullptr, CUPS_FORMAT_PDF, 1);
+        cups.cupsStartDocument(http, coda.constData(), lavoro, nullptr, CUPS_FORMAT_PDF, 1);
     constexpr qsizetype blocco = 64 * 1024;
     for (qsizetype inizio = 0; stato == HTTP_STATUS_CONTINUE && inizio < pdf.size();
          inizio += blocco) {
         const auto misura = std::size_t(std::min(blocco, pdf.size() - inizio));
-        stato = cupsWriteRequestData(http, pdf.constData() + inizio, misura);
+        stato = cups.cupsWriteRequestData(http, pdf.constData() + inizio, misura);
     }
     if (stato == HTTP_STATUS_CONTINUE &&
-        cupsFinishDocument(http, coda.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE)
+        cups.cupsFinishDocument(http, coda.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE)
         return true;
     // The library may lose why the connection broke, but not that it did.
-    if (stato == HTTP_STATUS_ERROR || httpGetStatus(http) == HTTP_STATUS_ERROR)
+    if (stato == HTTP_STATUS_ERROR || cups.httpGetStatus(http) == HTTP_STATUS_ERROR)
         connessione.SegnaRotta();
     return false;
 }
 
 // An empty or unwanted job left behind is taken off the queue, where the
 // server still answers.
-void AnnullaLavoro(const QString &coda, int lavoro)
+void AnnullaLavoro(const LibreriaCups &cups, const QString &coda, int lavoro)
 {
     // Briefly: it may run as the program quits.
-    const ConnessioneCups connessione(std::chrono::seconds(1));
+    const ConnessioneCups connessione(cups, std::chrono::seconds(1));
     if (connessione.Http())
-        cupsCancelJob2(connessione.Http(), coda.toLocal8Bit().constData(), lavoro, 0);
+        cups.cupsCancelJob2(connessione.Http(), coda.toLocal8Bit().constData(), lavoro, 0);
 }
 
 } // namespace
@@ -263,17 +334,20 @@ public:
 bool ServizioCups::TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore,
                                     std::chrono::milliseconds attesa, std::stop_token fine)
 {
-    ConnessioneCups connessione(attesa, std::move(fine));
+    const LibreriaCups *cups = Cups(Errore);
+    if (!cups)
+        return false;
+    ConnessioneCups connessione(*cups, attesa, std::move(fine));
     if (!connessione.Http()) {
         Errore = connessione.Errore();
         return false;
     }
-    cups_dest_t *destinazione = cupsGetNamedDest(connessione.Http(), nullptr, nullptr);
+    cups_dest_t *destinazione = cups->cupsGetNamedDest(connessione.Http(), nullptr, nullptr);
     if (!destinazione) {
         // CUPS says "not found" for a lookup it gave up as well.
-        if (connessione.Interrotta() || cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND) {
+        if (connessione.Interrotta() || cups->cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND) {
             Errore = connessione.Errore();
-        } else if (const char *nome = cupsGetDefault2(connessione.Http());
+        } else if (const char *nome = cups->cupsGetDefault2(connessione.Http());
                    nome && !connessione.Interrotta()) {
             Errore = QStringLiteral("la stampante predefinita «%1» non esiste")
                          .arg(QString::fromLocal8Bit(nome));
@@ -283,11 +357,12 @@ bool ServizioCups::TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore
         return false;
     }
     Stampante.Nome = QString::fromLocal8Bit(destinazione->name);
-    const char *accetta = cupsGetOption("printer-is-accepting-jobs", destinazione->num_options,
-                                        destinazione->options);
-    const AttributiStampante attributi = LeggiAttributi(
-        connessione.Http(),
-        cupsGetOption("printer-uri-supported", destinazione->num_options, destinazione->options));
+    const char *accetta = cups->cupsGetOption("printer-is-accepting-jobs",
+                                              destinazione->num_options, destinazione->options);
+    const AttributiStampante attributi =
+        LeggiAttributi(*cups, connessione.Http(),
+                       cups->cupsGetOption("printer-uri-supported", destinazione->num_options,
+                                           destinazione->options));
     Stampante.Carta = attributi.Carta;
     // A queue that is only paused keeps its jobs; one that rejects them
     // would drop this one without a word.
@@ -297,7 +372,7 @@ bool ServizioCups::TrovaPredefinita(StampanteTrovata &Stampante, QString &Errore
         if (!attributi.Messaggio.isEmpty())
             Errore += QStringLiteral(" (%1)").arg(attributi.Messaggio);
     }
-    cupsFreeDests(1, destinazione);
+    cups->cupsFreeDests(1, destinazione);
     return pronta;
 }
 
@@ -315,18 +390,21 @@ bool ServizioCups::InviaPagina(const StampanteTrovata &Stampante, const QImage &
         Errore = QStringLiteral("la stampa è stata interrotta");
         return false;
     }
-    ConnessioneCups connessione(attesa, fine);
+    const LibreriaCups *cups = Cups(Errore);
+    if (!cups)
+        return false;
+    ConnessioneCups connessione(*cups, attesa, fine);
     if (!connessione.Http()) {
         Errore = connessione.Errore();
         return false;
     }
     const QByteArray coda = Stampante.Nome.toLocal8Bit();
-    const int lavoro = cupsCreateJob(connessione.Http(), coda.constData(),
-                                     NomeLavoroStampa.toUtf8().constData(), 0, nullptr);
+    const int lavoro = cups->cupsCreateJob(connessione.Http(), coda.constData(),
+                                           NomeLavoroStampa.toUtf8().constData(), 0, nullptr);
     if (lavoro == 0) {
         // Read before the question below replaces it.
         const QString motivo = connessione.Errore();
-        Errore = !connessione.Interrotta() && !CodaEsiste(connessione.Http(), Stampante.Nome)
+        Errore = !connessione.Interrotta() && !CodaEsiste(*cups, connessione.Http(), Stampante.Nome)
                      ? QStringLiteral("la stampante «%1» non esiste più").arg(Stampante.Nome)
                      : motivo;
         return false;
@@ -338,7 +416,7 @@ bool ServizioCups::InviaPagina(const StampanteTrovata &Stampante, const QImage &
     if (consegnata && !fine.stop_requested())
         return true;
     Errore = consegnata ? QStringLiteral("la stampa è stata interrotta") : connessione.Errore();
-    AnnullaLavoro(Stampante.Nome, lavoro);
+    AnnullaLavoro(*cups, Stampante.Nome, lavoro);
     return false;
 }
 
