@@ -1,6 +1,7 @@
 #include "common/ImmaginiLista.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QHash>
 #include <QIconEngine>
 #include <QPainter>
@@ -150,7 +151,9 @@ QIcon IconaDaSvg(const QString &percorso, int latoMassimo)
     const QString chiave = percorso + u'@' + QString::number(latoMassimo);
     if (const auto trovata = icone.constFind(chiave); trovata != icone.cend())
         return *trovata;
-    if (!QSvgRenderer(percorso).isValid())
+    // The pictures are the program's own resources: only a missing one is
+    // refused here, without reading it, which the first drawing does.
+    if (!QFile::exists(percorso))
         return {};
     const QIcon icona(new MotoreIconaSvg(percorso, latoMassimo));
     icone.insert(chiave, icona);
