@@ -225,28 +225,45 @@ void ElementoImmagine::DisegnaContenuto(QPainter &painter) const
     // sharp on a high-density screen and on paper.
     const QSize pixel = painter.deviceTransform().mapRect(QRectF(riquadro)).toAlignedRect().size();
     if (cache.size() != pixel)
-        cache = Rendi(pixel);
+        cache = Rendi(immagine, pixel);
     painter.drawPixmap(riquadro, cache);
+}
+
+bool ElementoImmagine::Prepara(const QString &immagine, const QSize &twips, qreal densita)
+{
+    const QRectF riquadro(RettangoloDaTwips(QRect(QPoint(), twips)));
+    const QSize pixel =
+        QTransform::fromScale(densita, densita).mapRect(riquadro).toAlignedRect().size();
+    QPixmap resa;
+    if (pixel.isEmpty() || QPixmapCache::find(ChiaveCache(immagine, pixel), &resa))
+        return false;
+    Rendi(immagine, pixel);
+    return true;
+}
+
+QString ElementoImmagine::ChiaveCache(const QString &immagine, const QSize &pixel)
+{
+    return QStringLiteral("ElementoImmagine|%1|%2x%3")
+        .arg(immagine)
+        .arg(pixel.width())
+        .arg(pixel.height());
 }
 
 // Shared by every element that shows the same picture at the same size: a
 // window loaded again (the result window after each calculation) finds its
 // pictures drawn already instead of parsing and rendering them anew.
-QPixmap ElementoImmagine::Rendi(const QSize &pixel) const
+QPixmap ElementoImmagine::Rendi(const QString &immagine, const QSize &pixel)
 {
-    const QString chiave = QStringLiteral("ElementoImmagine|%1|%2x%3")
-                               .arg(immagine)
-                               .arg(pixel.width())
-                               .arg(pixel.height());
+    const QString chiave = ChiaveCache(immagine, pixel);
     QPixmap resa;
     if (QPixmapCache::find(chiave, &resa))
         return resa;
-    resa = RendiSenzaCache(pixel);
+    resa = RendiSenzaCache(immagine, pixel);
     QPixmapCache::insert(chiave, resa);
     return resa;
 }
 
-QPixmap ElementoImmagine::RendiSenzaCache(const QSize &pixel) const
+QPixmap ElementoImmagine::RendiSenzaCache(const QString &immagine, const QSize &pixel)
 {
     QImage resa(pixel, QImage::Format_ARGB32_Premultiplied);
     resa.fill(Qt::transparent);

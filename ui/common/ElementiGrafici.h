@@ -204,12 +204,18 @@ public:
     bool vettoriale() const { return disegnoVettoriale; }
     void setVettoriale(bool valore) { Cambia(disegnoVettoriale, valore); }
 
+    // Draws the picture at the size a box of the given size in twips has at
+    // the given density, where the elements that show it will find it, ahead
+    // of the first of them. False when it was drawn already.
+    static bool Prepara(const QString &immagine, const QSize &twips, qreal densita);
+
 protected:
     void DisegnaContenuto(QPainter &painter) const override;
 
 private:
-    QPixmap Rendi(const QSize &pixel) const;
-    QPixmap RendiSenzaCache(const QSize &pixel) const;
+    static QString ChiaveCache(const QString &immagine, const QSize &pixel);
+    static QPixmap Rendi(const QString &immagine, const QSize &pixel);
+    static QPixmap RendiSenzaCache(const QString &immagine, const QSize &pixel);
 
     const QString immagine;
     bool disegnoVettoriale = false;

@@ -106,6 +106,14 @@ constexpr int Ty(int y)
     return (OrigineSezioneY + y) * TwipsPerPixel;
 }
 
+// The window's pictures and the sizes of their boxes, in twips.
+const QString Sfondo = QStringLiteral(":/windows/SfondoRisultati.svg");
+constexpr QSize MisuraSfondo(LarghezzaCliente, AltezzaCliente);
+const QString Sezione = QStringLiteral(":/windows/imgDettSolaio.svg");
+constexpr QSize MisuraSezione(TwipsPerPixel *LarghezzaSezione, TwipsPerPixel *AltezzaSezione);
+const QString Pannelli = QStringLiteral(":/windows/Pannelli.svg");
+constexpr QSize MisuraPannelli(1350, 1035);
+
 constexpr int QuotaHS = -58;     // x of the whole height
 constexpr int QuotaCatena = -24; // x of the chain HC, HT, SS
 constexpr int QuotaCF = 232;
@@ -225,9 +233,8 @@ void frmOutPut2::CreaSfondo()
 {
     // A plain ground shows only where the picture is missing or transparent.
     ColoraSfondo(this, Argento);
-    new ElementoImmagine(this, QStringLiteral("imgSfondo"),
-                         QStringLiteral(":/windows/SfondoRisultati.svg"), 0, 0, LarghezzaCliente,
-                         AltezzaCliente);
+    new ElementoImmagine(this, QStringLiteral("imgSfondo"), Sfondo, 0, 0, MisuraSfondo.width(),
+                         MisuraSfondo.height());
 }
 
 QLineEdit *frmOutPut2::CreaCasella(const char *nome, int left, int top, int width)
@@ -306,9 +313,8 @@ void frmOutPut2::CreaDisegnoSezione()
     PosizionaInTwips(fraImage, 120, 3480, 6900, 3555);
     ColoraTesto(fraImage, BluScuro);
 
-    new ElementoImmagine(fraImage, QStringLiteral("imgDettSolaio"),
-                         QStringLiteral(":/windows/imgDettSolaio.svg"), Tx(0), Ty(0),
-                         LarghezzaSezione * TwipsPerPixel, AltezzaSezione * TwipsPerPixel);
+    new ElementoImmagine(fraImage, QStringLiteral("imgDettSolaio"), Sezione, Tx(0), Ty(0),
+                         MisuraSezione.width(), MisuraSezione.height());
     DisegnaQuote(fraImage);
     DisegnaRichiami(fraImage);
 }
@@ -320,8 +326,8 @@ void frmOutPut2::CreaDistributore()
     lblMarchio->setAlignment(Qt::AlignCenter);
     PosizionaInTwips(lblMarchio, 7200, 3735, 1500, 300);
 
-    new ElementoImmagine(this, QStringLiteral("imgVare"), QStringLiteral(":/windows/Pannelli.svg"),
-                         8730, 3540, 1350, 1035);
+    new ElementoImmagine(this, QStringLiteral("imgVare"), Pannelli, 8730, 3540,
+                         MisuraPannelli.width(), MisuraPannelli.height());
 
     const QString contatti = QString::fromUtf8("EDILPANNELLI VALFINTA S.r.l.\n"
                                                "Sede legale: Via dell'Artigianato, 14\n"
@@ -374,6 +380,15 @@ void frmOutPut2::Form_Load()
         cornice->move(0, 0);
     cmdStampa->setFocus();
     emit FinestraCaricata();
+}
+
+void frmOutPut2::Prepara(qreal densita)
+{
+    const bool disegnate = ElementoImmagine::Prepara(Sfondo, MisuraSfondo, densita) |
+                           ElementoImmagine::Prepara(Sezione, MisuraSezione, densita) |
+                           ElementoImmagine::Prepara(Pannelli, MisuraPannelli, densita);
+    if (disegnate)
+        frmOutPut2().grab();
 }
 
 bool frmOutPut2::ScriviCasella(const QString &nome, const QString &testo)

@@ -24,6 +24,14 @@ public:
     // nothing written) when the window has no field of that name.
     bool ScriviCasella(const QString &nome, const QString &testo);
 
+    // Readies the first result window of a session, at the given density,
+    // to open as quickly as the next ones: its pictures are drawn where its
+    // elements will find them and, when they were not drawn yet, the whole
+    // window is drawn once out of sight, which leaves its fonts and the
+    // style's pieces ready. For a moment when the program waits on the user
+    // anyway.
+    static void Prepara(qreal densita);
+
     QLineEdit *txtHCappa;
     QLineEdit *txtHTravetto;
     QLineEdit *txtSpesST;

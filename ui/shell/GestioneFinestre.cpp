@@ -9,6 +9,7 @@
 #include "results/frmModifica.h"
 #include "results/frmOutPut2.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -18,6 +19,8 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QStyle>
+
+#include <memory>
 
 namespace {
 
@@ -233,6 +236,22 @@ public:
     }
 };
 
+// Once the input window is up and the program has nothing left to do, the
+// result window is readied: the user is typing, and the first calculation
+// then opens its window as quickly as the next ones.
+void PreparaRisultatiQuandoInattivo(QWidget *input)
+{
+    auto *coda = QAbstractEventDispatcher::instance();
+    if (!coda)
+        return;
+    auto collegamento = std::make_shared<QMetaObject::Connection>();
+    *collegamento = QObject::connect(coda, &QAbstractEventDispatcher::aboutToBlock, input,
+                                     [collegamento, input] {
+                                         QObject::disconnect(*collegamento);
+                                         frmOutPut2::Prepara(input->devicePixelRatioF());
+                                     });
+}
+
 } // namespace
 
 frmCalFerSol *CalFerSolCaricata()
@@ -265,6 +284,7 @@ frmCalFerSol *CaricaCalFerSol()
     QObject::connect(finestra, &frmCalFerSol::StampaRichiesta, &StampaDaFinestra);
     AggiungiFigliaFissa(finestra, true)->show();
     finestra->Form_Load();
+    PreparaRisultatiQuandoInattivo(finestra);
     return finestra;
 }
 
