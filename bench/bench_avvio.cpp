@@ -129,21 +129,21 @@ int main(int argc, char *argv[])
     }
 
     std::printf("%d runs each, in turn, medians\n", prove);
-    std::printf("%-30s %10s %10s %14s\n", "", "start (ms)", "CPU (ms)", "peak RSS (MiB)");
+    std::printf("%-36s %10s %10s %14s\n", "", "start (ms)", "CPU (ms)", "peak RSS (MiB)");
     const auto riga = [](const char *nome, const Misura &m) {
-        std::printf("%-30s %10.1f %10.1f %14.1f\n", nome, m.millisecondi, m.millisecondiCpu,
+        std::printf("%-36s %10.1f %10.1f %14.1f\n", nome, m.millisecondi, m.millisecondiCpu,
                     m.piccoKiB / 1024.0);
     };
     const auto rapporto = [](const char *nome, const Misura &a, const Misura &b) {
-        std::printf("%-30s %10.2f %10.2f %14.2f\n", nome, a.millisecondi / b.millisecondi,
+        std::printf("%-36s %10.2f %10.2f %14.2f\n", nome, a.millisecondi / b.millisecondi,
                     a.millisecondiCpu / b.millisecondiCpu, double(a.piccoKiB) / b.piccoKiB);
     };
     riga(programmi[0].nome, mediane[0]);
-    riga(programmi[1].nome, mediane[1]);
-    rapporto("ratio (goals 1.50, -, 1.30)", mediane[0], mediane[1]);
-    for (int j = 2; j < quanti; ++j) {
+    for (int j = 1; j < quanti; ++j) {
         riga(programmi[j].nome, mediane[j]);
-        rapporto("ratio to that", mediane[0], mediane[j]);
+        // The goals are set against the dialog the wizard's size.
+        rapporto(j == quanti - 1 ? "ratio to that (goals 1.20, -, 1.10)" : "ratio to that",
+                 mediane[0], mediane[j]);
     }
     return 0;
 }

@@ -19,6 +19,7 @@
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,7 +29,9 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
 
@@ -137,6 +140,21 @@ void tst_FinestreCalcolo::esempioCompleto()
     QFETCH(QLocale::Language, lingua);
     QFETCH(QString, risultati);
     frmCalFerSol *input = Apri(lingua);
+    QCOMPARE(StatiBarra(), Stati(InsiemeAperto));
+    QCOMPARE(QApplication::focusWidget(), input->cmdStampa);
+
+    // Left idle, as while the user reads, the program readies the result
+    // window out of sight: nothing the user sees changes.
+    const auto finestre = [] {
+        const QWidgetList tutte = QApplication::topLevelWidgets();
+        return QSet<QWidget *>(tutte.cbegin(), tutte.cend());
+    };
+    const QSet<QWidget *> prima = finestre();
+    QEventLoop attesa;
+    QTimer::singleShot(50, &attesa, &QEventLoop::quit);
+    attesa.exec();
+    QVERIFY(!OutPut2Caricata());
+    QCOMPARE(finestre(), prima);
     QCOMPARE(StatiBarra(), Stati(InsiemeAperto));
     QCOMPARE(QApplication::focusWidget(), input->cmdStampa);
 
