@@ -107,7 +107,6 @@ private slots:
     void cleanup();
 
     void finestra();
-    void iconaDopoIlPrimoDipinto();
     void schermoPiccolo_data();
     void schermoPiccolo();
     void testi_data();
@@ -175,15 +174,6 @@ void tst_Avvio::finestra()
     QCOMPARE(destra.pixelColor(PixelDaTwips(6150), PixelDaTwips(3000)), QColor(Qt::black));
     QCOMPARE(destra.pixelColor(PixelDaTwips(3000), PixelDaTwips(5950)), QColor(Qt::black));
     QCOMPARE(destra.pixelColor(PixelDaTwips(3000), PixelDaTwips(3000)), QColor(Qt::white));
-}
-
-// The application gets its icon once the wizard has painted, not before.
-void tst_Avvio::iconaDopoIlPrimoDipinto()
-{
-    QApplication::setWindowIcon(QIcon());
-    IconaDopoIlPrimoDipinto(MostraSplash());
-    QVERIFY(QApplication::windowIcon().isNull());
-    QTRY_VERIFY(!QApplication::windowIcon().isNull());
 }
 
 void tst_Avvio::schermoPiccolo_data()

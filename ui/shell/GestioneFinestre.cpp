@@ -20,10 +20,8 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QStyle>
-#include <QWindow>
 
 #include <memory>
-#include <utility>
 
 namespace {
 
@@ -370,42 +368,25 @@ frmSplash *MostraSplash()
 
 void IconaDopoIlPrimoDipinto(QWidget *finestra)
 {
-    // The window paints its first frame as it handles its first exposure;
-    // a call queued then comes after the frame is on screen.
     class Attesa : public QObject {
     public:
-        explicit Attesa(QWidget *finestra)
-            : QObject(finestra)
-        {
-            if (QWindow *nativa = finestra->windowHandle())
-                nativa->installEventFilter(this);
-            else
-                Dai();
-        }
-        ~Attesa() override { Dai(); }
+        using QObject::QObject;
 
     protected:
-        bool eventFilter(QObject *, QEvent *evento) override
+        bool eventFilter(QObject *oggetto, QEvent *evento) override
         {
-            if (evento->type() == QEvent::Expose) {
-                Dai();
+            if (evento->type() == QEvent::Paint || evento->type() == QEvent::Hide) {
+                oggetto->removeEventFilter(this);
                 deleteLater();
+                // Queued: the frame is finished and on screen first.
+                QMetaObject::invokeMethod(
+                    qApp, [] { QApplication::setWindowIcon(IconaApplicazione()); },
+                    Qt::QueuedConnection);
             }
             return false;
         }
-
-    private:
-        void Dai()
-        {
-            if (std::exchange(fatto, true))
-                return;
-            QMetaObject::invokeMethod(
-                qApp, [] { QApplication::setWindowIcon(IconaApplicazione()); },
-                Qt::QueuedConnection);
-        }
-        bool fatto = false;
     };
-    new Attesa(finestra);
+    finestra->installEventFilter(new Attesa(finestra));
 }
 
 frmAbout *MostraAbout()
