@@ -1,6 +1,6 @@
 #include "RigaComando.h"
+#include "common/ImmaginiLista.h"
 #include "common/StileApplicazione.h"
-#include "info/frmSplash.h"
 #include "shell/GestioneFinestre.h"
 #include "shell/SchermoDisponibile.h"
 #include "shell/TraduzioneQt.h"
@@ -19,8 +19,9 @@ int main(int argc, char *argv[])
     const auto app = CreaApplicazione(argc, argv);
     CaricaTraduzioneQt(*app);
     ImpostaStileApplicazione();
+    QApplication::setWindowIcon(IconaApplicazione());
     CollegaMotoreAlleFinestre();
     // The wizard comes first; its "Fine" opens the main window.
-    IconaDopoIlPrimoDipinto(MostraSplash());
+    MostraSplash();
     return QApplication::exec();
 }

@@ -2,7 +2,6 @@
 
 #include "RegistroFinestre.h"
 #include "common/FinestraFiglia.h"
-#include "common/ImmaginiLista.h"
 #include "info/frmAbout.h"
 #include "info/frmSplash.h"
 #include "input/frmCalFerSol.h"
@@ -364,29 +363,6 @@ frmSplash *MostraSplash()
     finestra->Form_Load();
     finestra->show();
     return finestra;
-}
-
-void IconaDopoIlPrimoDipinto(QWidget *finestra)
-{
-    class Attesa : public QObject {
-    public:
-        using QObject::QObject;
-
-    protected:
-        bool eventFilter(QObject *oggetto, QEvent *evento) override
-        {
-            if (evento->type() == QEvent::Paint || evento->type() == QEvent::Hide) {
-                oggetto->removeEventFilter(this);
-                deleteLater();
-                // Queued: the frame is finished and on screen first.
-                QMetaObject::invokeMethod(
-                    qApp, [] { QApplication::setWindowIcon(IconaApplicazione()); },
-                    Qt::QueuedConnection);
-            }
-            return false;
-        }
-    };
-    finestra->installEventFilter(new Attesa(finestra));
 }
 
 frmAbout *MostraAbout()

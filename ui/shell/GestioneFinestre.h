@@ -28,12 +28,6 @@ frmModifica *CaricaModifica();
 frmSplash *MostraSplash();
 frmAbout *MostraAbout();
 
-// Gives the application its icon once the window has painted its first
-// frame, or gone without one. On X11 the icon goes to the window manager in
-// each of its sizes, drawn from its picture: a sixteenth of the time the
-// first window takes to show, which it need not wait for.
-void IconaDopoIlPrimoDipinto(QWidget *finestra);
-
 // Closes the child window that holds the given window: its unload runs.
 void ScaricaFinestra(QWidget *finestra);
 // Shows a loaded child window, restored if it was minimised, and makes it
