@@ -4,11 +4,11 @@
 // to the input window, so every click loads a new result window as a user's
 // does. The worked example, sized at its starting height.
 
+#include "common/ImmaginiLista.h"
 #include "common/StileApplicazione.h"
 #include "input/frmCalFerSol.h"
 #include "results/frmOutPut2.h"
 #include "shell/GestioneFinestre.h"
-#include "common/ImmaginiLista.h"
 #include "shell/RegistroFinestre.h"
 #include "shell/TraduzioneQt.h"
 
@@ -113,9 +113,9 @@ int main(int argc, char *argv[])
     ImpostaStileApplicazione();
     QApplication::setWindowIcon(IconaApplicazione());
     CollegaMotoreAlleFinestre();
-    // The first click of the process finds the result window's pictures
-    // drawn only if the program has had a moment with nothing to do, as it
-    // has while a user types; with --subito it comes at once instead.
+    // The first click of the process finds the result window readied only
+    // if the program has had a moment with nothing to do, as it has while a
+    // user types; with --subito it comes at once instead.
     const bool subito = argc > 1 && qstrcmp(argv[argc - 1], "--subito") == 0;
     if (subito)
         --argc;

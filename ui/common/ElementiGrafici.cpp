@@ -223,7 +223,7 @@ void ElementoImmagine::DisegnaContenuto(QPainter &painter) const
     }
     // Rendered at the size the box has on the device, so the picture stays
     // sharp on a high-density screen and on paper.
-    const QSize pixel = painter.deviceTransform().mapRect(QRectF(riquadro)).toAlignedRect().size();
+    const QSize pixel = MisuraSulDispositivo(painter.deviceTransform(), riquadro);
     if (cache.size() != pixel)
         cache = Rendi(immagine, pixel);
     painter.drawPixmap(riquadro, cache);
@@ -231,14 +231,19 @@ void ElementoImmagine::DisegnaContenuto(QPainter &painter) const
 
 bool ElementoImmagine::Prepara(const QString &immagine, const QSize &twips, qreal densita)
 {
-    const QRectF riquadro(RettangoloDaTwips(QRect(QPoint(), twips)));
-    const QSize pixel =
-        QTransform::fromScale(densita, densita).mapRect(riquadro).toAlignedRect().size();
+    const QSize pixel = MisuraSulDispositivo(QTransform::fromScale(densita, densita),
+                                             RettangoloDaTwips(QRect(QPoint(), twips)));
     QPixmap resa;
     if (pixel.isEmpty() || QPixmapCache::find(ChiaveCache(immagine, pixel), &resa))
         return false;
     Rendi(immagine, pixel);
     return true;
+}
+
+// The whole device pixels the box covers.
+QSize ElementoImmagine::MisuraSulDispositivo(const QTransform &dispositivo, const QRect &riquadro)
+{
+    return dispositivo.mapRect(QRectF(riquadro)).toAlignedRect().size();
 }
 
 QString ElementoImmagine::ChiaveCache(const QString &immagine, const QSize &pixel)

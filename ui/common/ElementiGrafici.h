@@ -7,6 +7,7 @@
 
 class AreaDisegno;
 class QPainter;
+class QTransform;
 
 // A windowless drawing element. It is no widget: its AreaDisegno owns it and
 // paints it beneath the area's child widgets, in the order the elements were
@@ -213,6 +214,7 @@ protected:
     void DisegnaContenuto(QPainter &painter) const override;
 
 private:
+    static QSize MisuraSulDispositivo(const QTransform &dispositivo, const QRect &riquadro);
     static QString ChiaveCache(const QString &immagine, const QSize &pixel);
     static QPixmap Rendi(const QString &immagine, const QSize &pixel);
     static QPixmap RendiSenzaCache(const QString &immagine, const QSize &pixel);

@@ -14,6 +14,8 @@
 #include <QMdiSubWindow>
 #include <QToolButton>
 
+#include <utility>
+
 using namespace Aspetto;
 
 namespace {
@@ -110,7 +112,7 @@ constexpr int Ty(int y)
 const QString Sfondo = QStringLiteral(":/windows/SfondoRisultati.svg");
 constexpr QSize MisuraSfondo(LarghezzaCliente, AltezzaCliente);
 const QString Sezione = QStringLiteral(":/windows/imgDettSolaio.svg");
-constexpr QSize MisuraSezione(TwipsPerPixel *LarghezzaSezione, TwipsPerPixel *AltezzaSezione);
+constexpr QSize MisuraSezione = QSize(LarghezzaSezione, AltezzaSezione) * TwipsPerPixel;
 const QString Pannelli = QStringLiteral(":/windows/Pannelli.svg");
 constexpr QSize MisuraPannelli(1350, 1035);
 
@@ -384,9 +386,11 @@ void frmOutPut2::Form_Load()
 
 void frmOutPut2::Prepara(qreal densita)
 {
-    const bool disegnate = ElementoImmagine::Prepara(Sfondo, MisuraSfondo, densita) |
-                           ElementoImmagine::Prepara(Sezione, MisuraSezione, densita) |
-                           ElementoImmagine::Prepara(Pannelli, MisuraPannelli, densita);
+    const std::pair<const QString &, QSize> immagini[] = {
+        {Sfondo, MisuraSfondo}, {Sezione, MisuraSezione}, {Pannelli, MisuraPannelli}};
+    bool disegnate = false;
+    for (const auto &[immagine, misura] : immagini)
+        disegnate = ElementoImmagine::Prepara(immagine, misura, densita) || disegnate;
     if (disegnate)
         frmOutPut2().grab();
 }

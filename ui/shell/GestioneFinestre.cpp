@@ -20,8 +20,6 @@
 #include <QRadioButton>
 #include <QStyle>
 
-#include <memory>
-
 namespace {
 
 const char *ProprietaScaricataDaCodice = "velmoraScaricataDaCodice";
@@ -241,15 +239,10 @@ public:
 // then opens its window as quickly as the next ones.
 void PreparaRisultatiQuandoInattivo(QWidget *input)
 {
-    auto *coda = QAbstractEventDispatcher::instance();
-    if (!coda)
-        return;
-    auto collegamento = std::make_shared<QMetaObject::Connection>();
-    *collegamento = QObject::connect(coda, &QAbstractEventDispatcher::aboutToBlock, input,
-                                     [collegamento, input] {
-                                         QObject::disconnect(*collegamento);
-                                         frmOutPut2::Prepara(input->devicePixelRatioF());
-                                     });
+    if (auto *coda = QAbstractEventDispatcher::instance())
+        QObject::connect(
+            coda, &QAbstractEventDispatcher::aboutToBlock, input,
+            [input] { frmOutPut2::Prepara(input->devicePixelRatioF()); }, Qt::SingleShotConnection);
 }
 
 } // namespace
